@@ -1,0 +1,5 @@
+# i686 Windows build: the program for the era's 32-bit Windows (compiled, not run here).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86)
+set(PSUI_MINGW_TRIPLE i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

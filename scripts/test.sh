@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Builds every flavour and runs every test:
+#   build/native  g++ with AddressSanitizer + UndefinedBehaviorSanitizer: core tests, tools
+#   build/win64   mingw-w64 x86_64: Windows programs and tests, run under Wine + Xvfb
+#   build/win32   mingw-w64 i686: the 32-bit programs (compiled only; Wine here runs 64-bit)
+#   build/fuzz    clang + libFuzzer: bounded fuzzing runs
+# Installs what is missing first. Exits non-zero on any failure.
+#   --skip-setup   do not look for missing packages
+#   --only LIST    comma-separated subset of native,win64,win32,fuzz
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+only="native,win64,win32,fuzz"
+skip_setup=0
+while [ $# -gt 0 ]; do
+  case $1 in
+    --skip-setup) skip_setup=1 ;;
+    --only) only=$2; shift ;;
+    *) echo "usage: $0 [--skip-setup] [--only native,win64,win32,fuzz]" >&2; exit 2 ;;
+  esac
+  shift
+done
+wanted() { [[ ",$only," == *",$1,"* ]]; }
+
+if [ $skip_setup -eq 0 ]; then
+  scripts/setup.sh || { echo "setup failed"; echo "0 passed, 1 failed"; exit 1; }
+fi
+
+jobs=$(nproc 2>/dev/null || echo 2)
+passed=0
+failed=0
+failures=()
+
+# configure_and_build NAME BUILD_DIR TARGET CMAKE_ARGS...
+configure_and_build() {
+  local name=$1 dir=$2 target=$3; shift 3
+  echo "== $name: configure and build"
+  if cmake -S . -B "$dir" "$@" >"$dir.configure.log" 2>&1 &&
+     cmake --build "$dir" --target "$target" -j "$jobs" >"$dir.build.log" 2>&1; then
+    passed=$((passed + 1))
+    return 0
+  fi
+  echo "   build of $name failed; the log is $dir.*.log"
+  tail -n 30 "$dir.build.log" 2>/dev/null || tail -n 30 "$dir.configure.log"
+  failed=$((failed + 1)); failures+=("build:$name")
+  return 1
+}
+
+# run_ctest NAME BUILD_DIR CTEST_ARGS...
+run_ctest() {
+  local name=$1 dir=$2; shift 2
+  echo "== $name: tests"
+  local log=$dir.ctest.log
+  ctest --test-dir "$dir" --output-on-failure "$@" 2>&1 | tee "$log" | grep -vE '^\s*(Start|Test project|Internal ctest)' 
+  local line total bad
+  line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
+  if [ -z "$line" ]; then
+    if grep -q 'No tests were found' "$log"; then return 0; fi
+    failed=$((failed + 1)); failures+=("ctest:$name"); return 1
+  fi
+  bad=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
+  total=$(sed -E 's/.* failed out of ([0-9]+).*/\1/' <<<"$line")
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+  [ "$bad" -eq 0 ] || failures+=("ctest:$name ($bad)")
+}
+
+mkdir -p build
+if wanted native; then
+  configure_and_build native build/native all -DPSUI_SANITIZE=ON &&
+    run_ctest native build/native -j "$jobs"
+fi
+if wanted win64; then
+  configure_and_build win64 build/win64 all -DCMAKE_TOOLCHAIN_FILE=cmake/mingw64.cmake &&
+    run_ctest win64 build/win64 -j "$jobs"
+fi
+if wanted win32; then
+  configure_and_build win32 build/win32 all -DCMAKE_TOOLCHAIN_FILE=cmake/mingw32.cmake
+fi
+if wanted fuzz; then
+  configure_and_build fuzz build/fuzz fuzzers -DPSUI_FUZZ=ON \
+      -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ &&
+    run_ctest fuzz build/fuzz -L fuzz -j "$jobs"
+fi
+
+echo
+[ ${#failures[@]} -gt 0 ] && echo "failed: ${failures[*]}"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
