@@ -106,6 +106,9 @@ HDDEDATA CALLBACK DdeCallback(UINT type, UINT format, HCONV conversation, HSZ hs
     }
   } catch (int) {
     if (channel.channelEvent) SetEvent(channel.channelEvent);
+    // A connect arrives as a sent message, which does not return from the
+    // wait's GetMessage; a posted no-op lets the wait see the event now.
+    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
     return type == XTYP_POKE ? reinterpret_cast<HDDEDATA>(DDE_FNOTPROCESSED) : nullptr;
   }
 }

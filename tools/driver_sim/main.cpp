@@ -1,0 +1,150 @@
+// driver_sim: plays the printer driver's side of the DDE conversation.
+// Connects to psui's service, starts the advise loop, pokes the start frame
+// built from a record file, waits for the answer and writes it to a file.
+// Exit code: 0 for an OK frame (1446 bytes: 1446, 1, 0), 2 for a cancel frame
+// (8 bytes: 8, 2), 1 for anything else, nothing, or an error.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "tools/driver_sim/dde_client.h"
+#include "tools/driver_sim/options.h"
+
+namespace psui {
+namespace {
+
+constexpr char kService[] = "RV4500PSSRV";
+constexpr char kFormat[] = "RV4500PSFMT";
+constexpr size_t kRecordSize = 1434;
+constexpr size_t kFrameSize = 1446;
+constexpr DWORD kAckTimeoutMs = 5000;
+
+enum ExitCode { kExitSettings = 0, kExitOther = 1, kExitCancel = 2 };
+
+bool ReadBytes(const std::string& path, std::vector<uint8_t>* bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return true;
+}
+
+bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  return static_cast<bool>(out);
+}
+
+void PutLe32(uint8_t* at, uint32_t value) {
+  for (int i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+uint32_t GetLe32(const uint8_t* at) {
+  return at[0] | (at[1] << 8) | (at[2] << 16) | (static_cast<uint32_t>(at[3]) << 24);
+}
+
+bool LoadFrame(const std::string& record_file, uint32_t owner, std::vector<uint8_t>* frame) {
+  std::vector<uint8_t> record;
+  if (!ReadBytes(record_file, &record) || record.size() != kRecordSize) {
+    std::fprintf(stderr, "driver_sim: %s is not a %u-byte record\n", record_file.c_str(),
+                 static_cast<unsigned>(kRecordSize));
+    return false;
+  }
+  frame->assign(kFrameSize, 0);
+  PutLe32(frame->data(), kFrameSize);
+  PutLe32(frame->data() + 4, 0);
+  PutLe32(frame->data() + 8, owner);
+  std::memcpy(frame->data() + 12, record.data(), kRecordSize);
+  return true;
+}
+
+int ClassifyAnswer(const std::vector<uint8_t>& answer) {
+  if (answer.size() == kFrameSize && GetLe32(answer.data()) == kFrameSize &&
+      GetLe32(answer.data() + 4) == 1 && GetLe32(answer.data() + 8) == 0) {
+    return kExitSettings;
+  }
+  if (answer.size() == 8 && GetLe32(answer.data()) == 8 && GetLe32(answer.data() + 4) == 2) {
+    return kExitCancel;
+  }
+  return kExitOther;
+}
+
+int Run(const DriverSimOptions& options) {
+  std::vector<uint8_t> frame;
+  if (!LoadFrame(options.recordFile, options.ownerWindow, &frame)) return kExitOther;
+  if (options.truncate >= 0 && static_cast<size_t>(options.truncate) < frame.size()) {
+    frame.resize(static_cast<size_t>(options.truncate));
+  }
+  frame.insert(frame.end(), options.extend, 0xA5);
+  std::vector<uint8_t> second_frame;
+  if (!options.secondRecordFile.empty() &&
+      !LoadFrame(options.secondRecordFile, options.ownerWindow, &second_frame)) {
+    return kExitOther;
+  }
+
+  UINT format = RegisterClipboardFormatA(kFormat);
+  DdeClient client;
+  if (!client.Connect(kService, options.topic.c_str(), options.connectTimeoutMs, nullptr)) {
+    std::printf("no conversation with %s on topic %s\n", kService, options.topic.c_str());
+    return kExitOther;
+  }
+  std::printf("connected on topic %s\n", options.topic.c_str());
+
+  if (!options.noAnswer) {
+    bool advised = client.StartAdvise(options.item.c_str(), format, kAckTimeoutMs);
+    std::printf("advise on %s %s\n", options.item.c_str(), advised ? "acknowledged" : "refused");
+    if (!advised) return kExitOther;
+  }
+  if (options.noPoke) {
+    client.Disconnect();
+    std::printf("disconnected without a frame\n");
+    return kExitOther;
+  }
+  if (options.poke28) {
+    uint8_t small[28] = {};
+    bool acked = client.Poke(options.item.c_str(), format, small, sizeof small, kAckTimeoutMs);
+    std::printf("28-byte poke %s\n", acked ? "acknowledged" : "refused");
+  }
+  bool acked = client.Poke(options.item.c_str(), format, frame.data(), frame.size(), kAckTimeoutMs);
+  std::printf("%u-byte poke %s\n", static_cast<unsigned>(frame.size()), acked ? "acknowledged" : "refused");
+  if (!second_frame.empty()) {
+    bool again = client.Poke(options.item.c_str(), format, second_frame.data(), second_frame.size(),
+                             kAckTimeoutMs);
+    std::printf("second poke %s\n", again ? "acknowledged" : "refused");
+  }
+
+  if (options.noAnswer) {
+    bool ended = client.WaitForTerminate(options.timeoutMs, nullptr);
+    std::printf("%s\n", ended ? "server ended the conversation" : "no end of conversation");
+    return kExitOther;
+  }
+
+  std::vector<uint8_t> answer;
+  bool got = client.WaitForData(options.timeoutMs, nullptr, &answer);
+  client.Disconnect();
+  if (!got) {
+    std::printf("no answer\n");
+    return kExitOther;
+  }
+  if (!options.answerFile.empty() && !WriteBytes(options.answerFile, answer)) {
+    std::fprintf(stderr, "driver_sim: cannot write %s\n", options.answerFile.c_str());
+    return kExitOther;
+  }
+  int code = ClassifyAnswer(answer);
+  std::printf("answer: %u bytes (%s)\n", static_cast<unsigned>(answer.size()),
+              code == kExitSettings ? "settings" : code == kExitCancel ? "cancel" : "unexpected");
+  return code;
+}
+
+}  // namespace
+}  // namespace psui
+
+int main(int argc, char** argv) {
+  setvbuf(stdout, nullptr, _IONBF, 0);
+  psui::DriverSimOptions options;
+  if (!psui::ParseDriverSimOptions(argc, argv, &options)) return 1;
+  return psui::Run(options);
+}

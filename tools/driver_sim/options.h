@@ -1,0 +1,28 @@
+// driver_sim's command line.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace psui {
+
+struct DriverSimOptions {
+  std::string recordFile;        // --record: the 1434-byte record to send
+  std::string answerFile;        // --answer: where the received frame goes
+  uint32_t ownerWindow = 0;      // --owner: the frame's window-handle field
+  uint32_t timeoutMs = 60000;    // --timeout-ms: wait for the answer
+  uint32_t connectTimeoutMs = 5000;  // --connect-timeout-ms
+  bool poke28 = false;           // --poke28: a 28-byte poke before the frame
+  long truncate = -1;            // --truncate N: send only the first N bytes
+  uint32_t extend = 0;           // --extend N: append N extra bytes
+  std::string topic = "DDI";     // --topic
+  std::string item = "Data";     // --item
+  bool noAnswer = false;         // --no-answer: no advise loop, never disconnect
+  bool noPoke = false;           // --no-poke: connect and leave without a frame
+  std::string secondRecordFile;  // --second-record: poke another frame right after
+};
+
+// Parses argv; on a bad command line prints the reason and returns false.
+bool ParseDriverSimOptions(int argc, char** argv, DriverSimOptions* options);
+
+}  // namespace psui
