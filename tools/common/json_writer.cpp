@@ -51,6 +51,7 @@ bool IsValidUtf8(std::string_view bytes) {
 }
 
 void JsonWriter::Newline() {
+  if (compact_) return;
   out_ += '\n';
   out_.append(2 * levels_.size(), ' ');
 }
@@ -61,7 +62,7 @@ void JsonWriter::BeforeValue() {
     return;
   }
   if (!levels_.empty()) {
-    if (!levels_.back().empty) out_ += ',';
+    if (!levels_.back().empty) out_ += compact_ ? ", " : ",";
     levels_.back().empty = false;
     Newline();
   }
@@ -79,7 +80,7 @@ JsonWriter& JsonWriter::EndObject() {
   levels_.pop_back();
   if (!empty) Newline();
   out_ += '}';
-  if (levels_.empty()) out_ += '\n';
+  if (levels_.empty() && !compact_) out_ += '\n';
   return *this;
 }
 
@@ -95,13 +96,13 @@ JsonWriter& JsonWriter::EndArray() {
   levels_.pop_back();
   if (!empty) Newline();
   out_ += ']';
-  if (levels_.empty()) out_ += '\n';
+  if (levels_.empty() && !compact_) out_ += '\n';
   return *this;
 }
 
 JsonWriter& JsonWriter::Key(std::string_view name) {
   BeforeValue();
-  String(name);
+  WriteString(name);
   out_ += ": ";
   after_key_ = true;
   return *this;
@@ -109,6 +110,11 @@ JsonWriter& JsonWriter::Key(std::string_view name) {
 
 JsonWriter& JsonWriter::String(std::string_view bytes) {
   BeforeValue();
+  WriteString(bytes);
+  return *this;
+}
+
+void JsonWriter::WriteString(std::string_view bytes) {
   out_ += '"';
   while (!bytes.empty()) {
     unsigned char c = static_cast<unsigned char>(bytes[0]);
@@ -136,7 +142,6 @@ JsonWriter& JsonWriter::String(std::string_view bytes) {
     bytes.remove_prefix(n);
   }
   out_ += '"';
-  return *this;
 }
 
 JsonWriter& JsonWriter::Int(int64_t value) {

@@ -11,6 +11,9 @@ namespace psui {
 
 class JsonWriter {
  public:
+  // compact: everything on one line.
+  explicit JsonWriter(bool compact = false) : compact_(compact) {}
+
   JsonWriter& BeginObject();
   JsonWriter& EndObject();
   JsonWriter& BeginArray();
@@ -35,6 +38,7 @@ class JsonWriter {
  private:
   void BeforeValue();
   void Newline();
+  void WriteString(std::string_view bytes);
 
   std::string out_;
   struct Level {
@@ -43,6 +47,7 @@ class JsonWriter {
   };
   std::vector<Level> levels_;
   bool after_key_ = false;
+  bool compact_ = false;
 };
 
 // True when bytes is well-formed UTF-8 (no overlong forms, no surrogates).
