@@ -1,0 +1,10 @@
+#include "exchange/external_calls.h"
+
+namespace psui {
+
+ExternalCalls& External() {
+  static ExternalCalls calls;
+  return calls;
+}
+
+}  // namespace psui

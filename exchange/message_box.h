@@ -1,0 +1,20 @@
+// Every message box of the program goes through here; texts come from the
+// string table.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace psui {
+
+std::string LoadText(UINT id);
+// The string-table text `id` with printf-style arguments.
+std::string FormatText(UINT id, ...);
+
+// Shows text with the program's title as caption unless one is given; the
+// owner defaults to the active window of the thread.
+int ShowMessage(const std::string& text, UINT flags = MB_OK, const char* caption = nullptr,
+                HWND owner = nullptr);
+
+}  // namespace psui

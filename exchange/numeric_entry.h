@@ -1,0 +1,13 @@
+// Checks typed numbers character by character, telling the user when a
+// character is not allowed.
+#pragma once
+
+namespace psui {
+
+// True when every character passes the mode's rules (see entry_rules.h);
+// on the first rejected character shows "Voce non valida, i caratteri devo
+// essere cifre" (OK only) and returns false. An empty text is rejected
+// without a message.
+bool CheckNumericEntry(const char* text, int mode);
+
+}  // namespace psui
