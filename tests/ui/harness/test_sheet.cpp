@@ -1,0 +1,54 @@
+#include "tests/ui/harness/test_sheet.h"
+
+#include <commctrl.h>
+
+#include "tests/ui/harness/ui_actions.h"
+
+namespace psui::test {
+
+TestSheet::TestSheet(std::vector<PropertyPage*> pages, const char* caption) {
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  std::vector<PROPSHEETPAGEA> descriptors;
+  for (PropertyPage* page : pages) {
+    page->SetListener(this);
+    descriptors.push_back(page->Descriptor(instance));
+  }
+  PROPSHEETHEADERA header = {};
+  header.dwSize = sizeof header;
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_HASHELP | PSH_MODELESS;
+  header.hInstance = instance;
+  header.pszCaption = caption;
+  header.nPages = static_cast<UINT>(descriptors.size());
+  header.ppsp = descriptors.data();
+  sheet_ = reinterpret_cast<HWND>(PropertySheetA(&header));
+  PumpMessages();
+}
+
+TestSheet::~TestSheet() {
+  if (IsWindow(sheet_)) DestroyWindow(sheet_);
+  PumpMessages();
+}
+
+HWND TestSheet::CurrentPage() const { return PropSheet_GetCurrentPageHwnd(sheet_); }
+
+int TestSheet::CurrentIndex() const {
+  HWND page = CurrentPage();
+  return page ? PropSheet_HwndToIndex(sheet_, page) : -1;
+}
+
+bool TestSheet::SelectPage(int index) {
+  PropSheet_SetCurSel(sheet_, nullptr, index);
+  PumpMessages();
+  return CurrentIndex() == index;
+}
+
+void TestSheet::PressButton(int button) {
+  PropSheet_PressButton(sheet_, button);
+  PumpMessages();
+}
+
+bool TestSheet::ended() const { return !IsWindow(sheet_) || CurrentPage() == nullptr; }
+
+}  // namespace psui::test
