@@ -35,6 +35,8 @@ class DdeClient {
   void Disconnect();
 
   bool connected() const { return server_ != nullptr; }
+  bool has_data() const { return data_received_; }
+  const std::vector<uint8_t>& data() const { return data_; }
   bool server_terminated() const { return server_terminated_; }
   // Messages and other windows the caller may pump for (an automation script).
   // Runs one round of the message loop, waiting at most timeoutMs.

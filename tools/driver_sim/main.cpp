@@ -4,15 +4,20 @@
 // Exit code: 0 for an OK frame (1446 bytes: 1446, 1, 0), 2 for a cancel frame
 // (8 bytes: 8, 2), 1 for anything else, nothing, or an error.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "tools/driver_sim/dde_client.h"
 #include "tools/driver_sim/options.h"
+#include "tools/driver_sim/printer_registry.h"
+#include "tools/driver_sim/psui_process.h"
 
 namespace psui {
 namespace {
@@ -72,9 +77,55 @@ int ClassifyAnswer(const std::vector<uint8_t>& answer) {
   return kExitOther;
 }
 
+// The printer's name as the record holds it (up to its NUL, within 64 bytes).
+std::string PrinterNameOf(const std::vector<uint8_t>& frame) {
+  const char* name = reinterpret_cast<const char*>(frame.data() + 12 + 1);
+  size_t length = 0;
+  while (length < 64 && name[length]) ++length;
+  return std::string(name, length);
+}
+
+// Ends psui's sheet as a user (or a leaving driver) would: PSM_PRESSBUTTON
+// on OK or Cancel, or a WM_QUIT to its thread for an end that is neither.
+void PressSheet(HWND sheet, const std::string& press) {
+  if (press == "quit") {
+    PostThreadMessageA(GetWindowThreadProcessId(sheet, nullptr), WM_QUIT, 0, 0);
+    std::printf("sheet ended without OK or Cancel\n");
+    return;
+  }
+  PostMessageA(sheet, PSM_PRESSBUTTON, press == "ok" ? PSBTN_OK : PSBTN_CANCEL, 0);
+  std::printf("pressed %s\n", press == "ok" ? "OK" : "Cancel");
+}
+
+// Waits for the answer while psui runs, pressing the sheet's button when
+// asked. False when no answer came (time-out, psui ended, conversation over).
+bool AwaitAnswer(const DriverSimOptions& options, DdeClient& client, const PsuiProcess* psui) {
+  HANDLE stop = psui ? psui->handle() : nullptr;
+  DWORD start = GetTickCount();
+  DWORD sheet_seen = 0;
+  bool pressed = options.press.empty();
+  while (!client.has_data() && !client.server_terminated()) {
+    if (GetTickCount() - start >= options.timeoutMs) return false;
+    if (psui && psui->Ended()) break;
+    if (!pressed && psui) {
+      HWND sheet = psui->FindSheet();
+      if (sheet && !sheet_seen) sheet_seen = GetTickCount();
+      if (sheet && GetTickCount() - sheet_seen >= options.pressDelayMs) {
+        PressSheet(sheet, options.press);
+        pressed = true;
+      }
+    }
+    client.PumpFor(50, stop);
+  }
+  // A last look: the data may have come with the process's end.
+  client.PumpFor(0, nullptr);
+  return client.has_data();
+}
+
 int Run(const DriverSimOptions& options) {
   std::vector<uint8_t> frame;
   if (!LoadFrame(options.recordFile, options.ownerWindow, &frame)) return kExitOther;
+  std::string printer_name = PrinterNameOf(frame);
   if (options.truncate >= 0 && static_cast<size_t>(options.truncate) < frame.size()) {
     frame.resize(static_cast<size_t>(options.truncate));
   }
@@ -85,10 +136,25 @@ int Run(const DriverSimOptions& options) {
     return kExitOther;
   }
 
+  std::unique_ptr<PsuiProcess> psui;
+  if (!options.launch.empty()) {
+    if (!SeedPrinterRegistry(printer_name, options.printerPort, options.printerAddress)) return kExitOther;
+    psui.reset(new PsuiProcess);
+    if (!psui->Launch(options.launch)) {
+      std::printf("cannot start %s\n", options.launch.c_str());
+      return kExitOther;
+    }
+  }
+  auto report_psui_end = [&]() {
+    if (psui && psui->WaitForEnd(0)) std::printf("psui ended with exit code %lu\n", psui->ExitCode());
+  };
+
   UINT format = RegisterClipboardFormatA(kFormat);
   DdeClient client;
-  if (!client.Connect(kService, options.topic.c_str(), options.connectTimeoutMs, nullptr)) {
+  if (!client.Connect(kService, options.topic.c_str(), options.connectTimeoutMs,
+                      psui ? psui->handle() : nullptr)) {
     std::printf("no conversation with %s on topic %s\n", kService, options.topic.c_str());
+    report_psui_end();
     return kExitOther;
   }
   std::printf("connected on topic %s\n", options.topic.c_str());
@@ -117,16 +183,19 @@ int Run(const DriverSimOptions& options) {
   }
 
   if (options.noAnswer) {
-    bool ended = client.WaitForTerminate(options.timeoutMs, nullptr);
+    bool ended = client.WaitForTerminate(options.timeoutMs, psui ? psui->handle() : nullptr);
     std::printf("%s\n", ended ? "server ended the conversation" : "no end of conversation");
+    report_psui_end();
     return kExitOther;
   }
 
-  std::vector<uint8_t> answer;
-  bool got = client.WaitForData(options.timeoutMs, nullptr, &answer);
+  bool got = AwaitAnswer(options, client, psui.get());
+  std::vector<uint8_t> answer = client.data();
   client.Disconnect();
+  if (psui && !psui->WaitForEnd(15000)) std::printf("psui did not end\n");
   if (!got) {
     std::printf("no answer\n");
+    report_psui_end();
     return kExitOther;
   }
   if (!options.answerFile.empty() && !WriteBytes(options.answerFile, answer)) {
@@ -136,6 +205,7 @@ int Run(const DriverSimOptions& options) {
   int code = ClassifyAnswer(answer);
   std::printf("answer: %u bytes (%s)\n", static_cast<unsigned>(answer.size()),
               code == kExitSettings ? "settings" : code == kExitCancel ? "cancel" : "unexpected");
+  report_psui_end();
   return code;
 }
 

@@ -21,7 +21,8 @@ void PrintUsage() {
                "usage: driver_sim --record FILE [--answer FILE] [--owner N] [--timeout-ms N]\n"
                "                  [--connect-timeout-ms N] [--poke28] [--truncate N] [--extend N]\n"
                "                  [--topic NAME] [--item NAME] [--no-answer] [--no-poke]\n"
-               "                  [--second-record FILE]\n");
+               "                  [--second-record FILE] [--launch EXE] [--printer-port PORT]\n"
+               "                  [--printer-address ADDR] [--press ok|cancel|quit] [--press-delay-ms N]\n");
 }
 
 }  // namespace
@@ -84,11 +85,34 @@ bool ParseDriverSimOptions(int argc, char** argv, DriverSimOptions* options) {
     } else if (!std::strcmp(arg, "--second-record")) {
       if (!value(&text)) return false;
       options->secondRecordFile = text;
+    } else if (!std::strcmp(arg, "--launch")) {
+      if (!value(&text)) return false;
+      options->launch = text;
+    } else if (!std::strcmp(arg, "--printer-port")) {
+      if (!value(&text)) return false;
+      options->printerPort = text;
+    } else if (!std::strcmp(arg, "--printer-address")) {
+      if (!value(&text)) return false;
+      options->printerAddress = text;
+    } else if (!std::strcmp(arg, "--press")) {
+      if (!value(&text)) return false;
+      options->press = text;
+      if (options->press != "ok" && options->press != "cancel" && options->press != "quit") {
+        std::fprintf(stderr, "driver_sim: --press takes ok, cancel or quit\n");
+        return false;
+      }
+    } else if (!std::strcmp(arg, "--press-delay-ms")) {
+      if (!number(0x7FFFFFFFull, &n)) return false;
+      options->pressDelayMs = static_cast<uint32_t>(n);
     } else {
       std::fprintf(stderr, "driver_sim: unknown option %s\n", arg);
       PrintUsage();
       return false;
     }
+  }
+  if (!options->printerAddress.empty() && options->printerPort.empty()) {
+    std::fprintf(stderr, "driver_sim: --printer-address needs --printer-port\n");
+    return false;
   }
   if (options->recordFile.empty()) {
     PrintUsage();

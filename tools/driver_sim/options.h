@@ -20,6 +20,11 @@ struct DriverSimOptions {
   bool noAnswer = false;         // --no-answer: no advise loop, never disconnect
   bool noPoke = false;           // --no-poke: connect and leave without a frame
   std::string secondRecordFile;  // --second-record: poke another frame right after
+  std::string launch;            // --launch EXE: start psui first
+  std::string printerPort;       // --printer-port: the printer's "Port" value
+  std::string printerAddress;    // --printer-address: the port monitor's "IPAddress"
+  std::string press;             // --press ok|cancel|quit: end psui's sheet from outside
+  uint32_t pressDelayMs = 500;   // --press-delay-ms
 };
 
 // Parses argv; on a bad command line prints the reason and returns false.

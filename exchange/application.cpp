@@ -1,0 +1,99 @@
+#include "exchange/application.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+#include "exchange/dde_channel.h"
+#include "exchange/startup_steps.h"
+#include "pages/printer_options.h"
+#include "resources/resource.h"
+
+namespace psui {
+
+namespace {
+Application* the_app = nullptr;
+}
+
+Application& TheApp() { return *the_app; }
+
+Application::Application() { the_app = this; }
+
+Application::~Application() {
+  PpdFreeImage(ppdImage);
+  if (the_app == this) the_app = nullptr;
+}
+
+PropertyPage* Application::Page(int dialogId) const {
+  for (PropertyPage* page : added_) {
+    if (page->templateId() == dialogId) return page;
+  }
+  return nullptr;
+}
+
+bool Application::InitInstance(const PageFactory& makePages) {
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  optionQueries = kInstalledOptionQueries;
+  supplyColumns = kSupplyColumns;
+
+  if (!ReceiveStartFrame(&ownerWindow, &settings)) return false;
+
+  std::string ppd_path = PpdPathFor(settings);
+  if (ppd_path.empty()) return false;
+  ppdImage = PpdLoadImage(ppd_path.c_str());
+  if (!ppdImage) return false;
+  settings.colorDevice = ppdImage->colorDevice ? 1 : 0;
+
+  linkStatus = CheckPrinter(settings, optionQueries);
+  if (linkStatus == kPrinterAnswered) ApplyPrinterOptions(settings, optionQueries);
+
+  RunSheet(makePages);
+  switch (outcome_) {
+    case SheetOutcome::kOk: SendSettings(settings); break;
+    case SheetOutcome::kCancel: SendCancel(); break;
+    // Ended otherwise (the driver left and its disconnect ended the sheet):
+    // nobody is there to answer.
+    case SheetOutcome::kNone: CloseChannel(); break;
+  }
+  return false;
+}
+
+int CALLBACK Application::SheetCallback(HWND sheet, UINT message, LPARAM) {
+  if (message == PSCB_INITIALIZED && the_app) the_app->sheet_ = sheet;
+  return 0;
+}
+
+void Application::RunSheet(const PageFactory& makePages) {
+  // Every page object exists with the sheet; only the added ones ever run.
+  std::vector<std::unique_ptr<PropertyPage>> pages = makePages();
+  std::vector<int> wanted = SheetPageDialogs(settings.deviceMode != 0, linkStatus);
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  std::vector<PROPSHEETPAGEA> descriptors;
+  for (int dialog : wanted) {
+    auto page = std::find_if(pages.begin(), pages.end(),
+                             [dialog](const auto& p) { return p->templateId() == dialog; });
+    if (page == pages.end()) continue;
+    (*page)->SetListener(this);
+    added_.push_back(page->get());
+    descriptors.push_back((*page)->Descriptor(instance));
+  }
+  std::string caption(FieldText(settings.printerName));
+  PROPSHEETHEADERA header = {};
+  header.dwSize = sizeof header;
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_HASHELP | PSH_USECALLBACK | PSH_USEICONID;
+  header.hwndParent = ownerWindow;
+  header.hInstance = instance;
+  header.pszIcon = MAKEINTRESOURCEA(IDI_PSUI);
+  header.pszCaption = caption.c_str();
+  header.nPages = static_cast<UINT>(descriptors.size());
+  header.nStartPage = 0;
+  header.ppsp = descriptors.data();
+  header.pfnCallback = SheetCallback;
+  PropertySheetA(&header);
+  sheet_ = nullptr;
+  added_.clear();
+}
+
+}  // namespace psui
