@@ -2,7 +2,8 @@
 // Connects to psui's service, starts the advise loop, pokes the start frame
 // built from a record file, waits for the answer and writes it to a file.
 // Exit code: 0 for an OK frame (1446 bytes: 1446, 1, 0), 2 for a cancel frame
-// (8 bytes: 8, 2), 1 for anything else, nothing, or an error.
+// (8 bytes: 8, 2), 1 for anything else, nothing, or an error; 3 when a line
+// of the automation script (--script) failed.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -18,6 +19,8 @@
 #include "tools/driver_sim/options.h"
 #include "tools/driver_sim/printer_registry.h"
 #include "tools/driver_sim/psui_process.h"
+#include "tools/driver_sim/script_parser.h"
+#include "tools/driver_sim/script_runner.h"
 
 namespace psui {
 namespace {
@@ -28,7 +31,7 @@ constexpr size_t kRecordSize = 1434;
 constexpr size_t kFrameSize = 1446;
 constexpr DWORD kAckTimeoutMs = 5000;
 
-enum ExitCode { kExitSettings = 0, kExitOther = 1, kExitCancel = 2 };
+enum ExitCode { kExitSettings = 0, kExitOther = 1, kExitCancel = 2, kExitScriptFailed = 3 };
 
 bool ReadBytes(const std::string& path, std::vector<uint8_t>* bytes) {
   std::ifstream in(path, std::ios::binary);
@@ -95,6 +98,38 @@ void PressSheet(HWND sheet, const std::string& press) {
   }
   PostMessageA(sheet, PSM_PRESSBUTTON, press == "ok" ? PSBTN_OK : PSBTN_CANCEL, 0);
   std::printf("pressed %s\n", press == "ok" ? "OK" : "Cancel");
+}
+
+constexpr DWORD kFirstSheetWaitMs = 30000;  // start-up may ask the printer first
+
+// Runs the script against the sheet once it shows; false when a line failed
+// or the sheet never came.
+bool RunScript(const DriverSimOptions& options, DdeClient& client, const PsuiProcess& psui) {
+  std::vector<ScriptLine> lines;
+  std::string text, error;
+  std::ifstream in(options.script, std::ios::binary);
+  if (!in) {
+    std::printf("FAIL cannot read %s\n", options.script.c_str());
+    return false;
+  }
+  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (!ParseScript(text, &lines, &error)) {
+    std::printf("FAIL %s: %s\n", options.script.c_str(), error.c_str());
+    PostMessageA(psui.FindSheet(), PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    return false;
+  }
+  HWND sheet = nullptr;
+  DWORD start = GetTickCount();
+  while (!(sheet = psui.FindSheet())) {
+    if (psui.Ended() || client.server_terminated() || GetTickCount() - start >= kFirstSheetWaitMs) {
+      std::printf("FAIL the sheet did not appear\n");
+      return false;
+    }
+    client.PumpFor(50, psui.handle());
+  }
+  ScriptRunner runner(GetProcessId(psui.handle()), sheet, options.script,
+                      [&](DWORD ms) { client.PumpFor(ms, psui.handle()); });
+  return runner.Run(lines);
 }
 
 // Waits for the answer while psui runs, pressing the sheet's button when
@@ -189,6 +224,7 @@ int Run(const DriverSimOptions& options) {
     return kExitOther;
   }
 
+  bool script_ok = options.script.empty() || RunScript(options, client, *psui);
   bool got = AwaitAnswer(options, client, psui.get());
   std::vector<uint8_t> answer = client.data();
   client.Disconnect();
@@ -196,7 +232,7 @@ int Run(const DriverSimOptions& options) {
   if (!got) {
     std::printf("no answer\n");
     report_psui_end();
-    return kExitOther;
+    return script_ok ? kExitOther : kExitScriptFailed;
   }
   if (!options.answerFile.empty() && !WriteBytes(options.answerFile, answer)) {
     std::fprintf(stderr, "driver_sim: cannot write %s\n", options.answerFile.c_str());
@@ -206,7 +242,7 @@ int Run(const DriverSimOptions& options) {
   std::printf("answer: %u bytes (%s)\n", static_cast<unsigned>(answer.size()),
               code == kExitSettings ? "settings" : code == kExitCancel ? "cancel" : "unexpected");
   report_psui_end();
-  return code;
+  return script_ok ? code : kExitScriptFailed;
 }
 
 }  // namespace

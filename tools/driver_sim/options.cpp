@@ -22,7 +22,8 @@ void PrintUsage() {
                "                  [--connect-timeout-ms N] [--poke28] [--truncate N] [--extend N]\n"
                "                  [--topic NAME] [--item NAME] [--no-answer] [--no-poke]\n"
                "                  [--second-record FILE] [--launch EXE] [--printer-port PORT]\n"
-               "                  [--printer-address ADDR] [--press ok|cancel|quit] [--press-delay-ms N]\n");
+               "                  [--printer-address ADDR] [--press ok|cancel|quit] [--press-delay-ms N]\n"
+               "                  [--script FILE]\n");
 }
 
 }  // namespace
@@ -101,6 +102,9 @@ bool ParseDriverSimOptions(int argc, char** argv, DriverSimOptions* options) {
         std::fprintf(stderr, "driver_sim: --press takes ok, cancel or quit\n");
         return false;
       }
+    } else if (!std::strcmp(arg, "--script")) {
+      if (!value(&text)) return false;
+      options->script = text;
     } else if (!std::strcmp(arg, "--press-delay-ms")) {
       if (!number(0x7FFFFFFFull, &n)) return false;
       options->pressDelayMs = static_cast<uint32_t>(n);
@@ -112,6 +116,14 @@ bool ParseDriverSimOptions(int argc, char** argv, DriverSimOptions* options) {
   }
   if (!options->printerAddress.empty() && options->printerPort.empty()) {
     std::fprintf(stderr, "driver_sim: --printer-address needs --printer-port\n");
+    return false;
+  }
+  if ((!options->script.empty() || !options->press.empty()) && options->launch.empty()) {
+    std::fprintf(stderr, "driver_sim: --script and --press need --launch\n");
+    return false;
+  }
+  if (!options->script.empty() && !options->press.empty()) {
+    std::fprintf(stderr, "driver_sim: --script and --press exclude each other\n");
     return false;
   }
   if (options->recordFile.empty()) {

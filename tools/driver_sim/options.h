@@ -25,6 +25,7 @@ struct DriverSimOptions {
   std::string printerAddress;    // --printer-address: the port monitor's "IPAddress"
   std::string press;             // --press ok|cancel|quit: end psui's sheet from outside
   uint32_t pressDelayMs = 500;   // --press-delay-ms
+  std::string script;            // --script FILE: drive the sheet by a script
 };
 
 // Parses argv; on a bad command line prints the reason and returns false.

@@ -1,0 +1,104 @@
+#include "tools/driver_sim/remote_window.h"
+
+#include <cstring>
+
+namespace psui {
+
+std::wstring Utf8ToWide(const std::string& text) {
+  if (text.empty()) return std::wstring();
+  int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(length, L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
+  return wide;
+}
+
+std::string WideToUtf8(const std::wstring& text) {
+  if (text.empty()) return std::string();
+  int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                   nullptr, nullptr);
+  std::string narrow(length, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &narrow[0], length, nullptr,
+                      nullptr);
+  return narrow;
+}
+
+bool SendRemote(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result,
+                DWORD timeoutMs) {
+  DWORD_PTR value = 0;
+  if (!SendMessageTimeoutW(window, message, wparam, lparam, SMTO_ABORTIFHUNG, timeoutMs, &value)) {
+    return false;
+  }
+  if (result) *result = static_cast<LRESULT>(value);
+  return true;
+}
+
+std::wstring RemoteText(HWND window) {
+  LRESULT length = 0;
+  if (!SendRemote(window, WM_GETTEXTLENGTH, 0, 0, &length) || length <= 0) return std::wstring();
+  std::wstring text(length + 1, L'\0');
+  LRESULT copied = 0;
+  SendRemote(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(&text[0]), &copied);
+  text.resize(copied > 0 ? copied : 0);
+  return text;
+}
+
+static bool ClassIs(HWND window, const char* name) {
+  char buffer[64] = {};
+  GetClassNameA(window, buffer, sizeof buffer);
+  return _stricmp(buffer, name) == 0;
+}
+
+bool IsComboBox(HWND window) { return ClassIs(window, "ComboBox"); }
+bool IsListBox(HWND window) { return ClassIs(window, "ListBox"); }
+bool IsEditControl(HWND window) { return ClassIs(window, "Edit"); }
+
+std::vector<std::wstring> RemoteItems(HWND control) {
+  bool combo = IsComboBox(control);
+  UINT get_count = combo ? CB_GETCOUNT : LB_GETCOUNT;
+  UINT get_length = combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN;
+  UINT get_text = combo ? CB_GETLBTEXT : LB_GETTEXT;
+  std::vector<std::wstring> items;
+  LRESULT count = 0;
+  if (!SendRemote(control, get_count, 0, 0, &count)) return items;
+  for (LRESULT i = 0; i < count; ++i) {
+    LRESULT length = 0;
+    SendRemote(control, get_length, i, 0, &length);
+    std::wstring text(length > 0 ? length + 1 : 1, L'\0');
+    LRESULT copied = 0;
+    SendRemote(control, get_text, i, reinterpret_cast<LPARAM>(&text[0]), &copied);
+    text.resize(copied > 0 ? copied : 0);
+    items.push_back(text);
+  }
+  return items;
+}
+
+int RemoteSelection(HWND control) {
+  LRESULT selection = -1;
+  SendRemote(control, IsComboBox(control) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0, &selection);
+  return static_cast<int>(selection);
+}
+
+std::vector<HWND> ProcessDialogs(DWORD processId) {
+  struct Search {
+    DWORD process;
+    std::vector<HWND> found;
+  } search = {processId, {}};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == s->process && IsWindowVisible(window) && ClassIs(window, "#32770")) {
+          s->found.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+bool IsMessageBoxWindow(HWND window) { return GetDlgItem(window, 0xFFFF) != nullptr; }
+
+std::wstring MessageBoxText(HWND box) { return RemoteText(GetDlgItem(box, 0xFFFF)); }
+
+}  // namespace psui
