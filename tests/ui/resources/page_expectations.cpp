@@ -146,4 +146,8 @@ const std::vector<ExpectedPage>& ExpectedPages() {
   return pages;
 }
 
+std::string PageTestName(const ::testing::TestParamInfo<size_t>& info) {
+  return "Dialog" + std::to_string(ExpectedPages()[info.param].dialogId);
+}
+
 }  // namespace psui::test

@@ -3,7 +3,13 @@
 // texts of the unnamed labels.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <string>
 #include <vector>
+
+#include "template_host.h"
 
 namespace psui::test {
 
@@ -46,5 +52,14 @@ struct ExpectedPage {
 };
 
 const std::vector<ExpectedPage>& ExpectedPages();
+
+// A test run once per page template, named after the dialog.
+class PageTest : public ::testing::TestWithParam<size_t> {
+ protected:
+  const ExpectedPage& page() const { return ExpectedPages()[GetParam()]; }
+  TemplateHost host_;
+};
+
+std::string PageTestName(const ::testing::TestParamInfo<size_t>& info);
 
 }  // namespace psui::test

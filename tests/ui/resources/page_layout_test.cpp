@@ -93,11 +93,7 @@ int TextRoom(HWND control, int width) {
   return width;
 }
 
-class PageLayout : public ::testing::TestWithParam<size_t> {
- protected:
-  const ExpectedPage& page() const { return ExpectedPages()[GetParam()]; }
-  TemplateHost host_;
-};
+using PageLayout = PageTest;
 
 TEST_P(PageLayout, ControlsStayInsideThePage) {
   HWND dialog = host_.Create(page().dialogId);
@@ -176,11 +172,7 @@ TEST_P(PageLayout, GroupBoxesHoldTheControlsThatStartInThem) {
   }
 }
 
-std::string PageName(const ::testing::TestParamInfo<size_t>& info) {
-  return "Dialog" + std::to_string(ExpectedPages()[info.param].dialogId);
-}
-
-INSTANTIATE_TEST_SUITE_P(EightPages, PageLayout, ::testing::Range<size_t>(0, 8), PageName);
+INSTANTIATE_TEST_SUITE_P(EightPages, PageLayout, ::testing::Range<size_t>(0, 8), PageTestName);
 
 }  // namespace
 }  // namespace psui::test

@@ -76,11 +76,7 @@ std::string KindProblem(HWND control, Kind kind) {
   return "a known kind";
 }
 
-class PageTemplate : public ::testing::TestWithParam<size_t> {
- protected:
-  const ExpectedPage& page() const { return ExpectedPages()[GetParam()]; }
-  TemplateHost host_;
-};
+using PageTemplate = PageTest;
 
 TEST_P(PageTemplate, HasItsCaptionAndTheCommonPageSize) {
   HWND dialog = host_.Create(page().dialogId);
@@ -145,11 +141,7 @@ TEST_P(PageTemplate, HasNoOtherNumberedControlsAndItsLabels) {
   EXPECT_EQ(labels, want);
 }
 
-std::string PageName(const ::testing::TestParamInfo<size_t>& info) {
-  return "Dialog" + std::to_string(ExpectedPages()[info.param].dialogId);
-}
-
-INSTANTIATE_TEST_SUITE_P(EightPages, PageTemplate, ::testing::Range<size_t>(0, 8), PageName);
+INSTANTIATE_TEST_SUITE_P(EightPages, PageTemplate, ::testing::Range<size_t>(0, 8), PageTestName);
 
 TEST(PageTemplates, RadioButtonsFormOneGroupPerChoice) {
   // Arrow keys move within a group; a choice that shares a group with the
