@@ -1,0 +1,153 @@
+// The numbers here are written out, not taken from resource.h, so that a
+// wrong number in the header fails the test instead of moving with it.
+#include "page_expectations.h"
+
+namespace psui::test {
+namespace {
+
+using K = Kind;
+
+std::vector<ExpectedControl> ConsumablesControls() {
+  std::vector<ExpectedControl> controls = {
+      {1250, K::kLabel, "Static", kShown},
+      {1251, K::kLabel, "Static", kShown},
+      {1321, K::kLabel, "Quantità restante", kShown},
+      {1314, K::kPushButton, "Aggiorna", kShown},
+      {1312, K::kPushButton, "http://negozio.stampanti.example/", kShown},
+      {1313, K::kPushButton, "Trevant Light", kShown},
+  };
+  for (int n = 0; n < 12; ++n) {
+    controls.push_back({1252 + n, K::kLabel, "NAME LABEL", kShown});
+    // The status word stands where the bar is, so it starts hidden.
+    controls.push_back({1267 + n, K::kRightLabel, "0", kHidden});
+    controls.push_back({1282 + n, K::kProgressBar, nullptr, kShown});
+    controls.push_back({1297 + n, K::kLabel, "Max Units", kShown});
+  }
+  return controls;
+}
+
+std::vector<ExpectedPage> BuildPages() {
+  return {
+      {211,
+       "Layout",
+       {
+           {1009, K::kGroupBox, "Orientamento", kShown},
+           {1000, K::kRadioButton, "Verticale", kShown},
+           {1001, K::kRadioButton, "Orizzontale", kShown},
+           {1002, K::kRadioButton, "Orizzontale (ruotato)", kShown},
+           {1003, K::kRadioButton, "Simplex", kShown},
+           {1004, K::kRadioButton, "Lato lungo", kShown},
+           {1005, K::kRadioButton, "Lato corto", kShown},
+           {1006, K::kDropDownList, nullptr, kShown},
+           {1007, K::kCheckBox, "Bordi pagina in stampa", kShown},
+           {1093, K::kGroupBox, "Anteprima", kShown},
+           {1008, K::kPicture, nullptr, kShown},
+       },
+       {"Opzioni duplex", "Pagine per foglio"}},
+      {214,
+       "Carta",
+       {
+           {1030, K::kDropDownList, nullptr, kShown},
+           {1031, K::kDropDownList, nullptr, kShown},
+           {1032, K::kDropDownList, nullptr, kShown},
+           {1033, K::kDropDownList, nullptr, kShown},
+           {1034, K::kLabel, "Ripiano di uscita", kShown},
+           {1035, K::kPushButton, "Gestione avanzata carta", kShown},
+           {1036, K::kPushButton, "Configura", kShown},
+       },
+       {"Dimensione fogli", "Fonte", "Tipo di carta"}},
+      {208,
+       "Funzioni",
+       {
+           {1070, K::kDropDownList, nullptr, kShown},
+           {1071, K::kPushButton, "Opzioni Grafica", kShown},
+           {1072, K::kGroupBox, "Configurazione colore rapida", kShown},
+           {1073, K::kDropDownList, nullptr, kShown},
+           {1074, K::kPushButton, "Opzioni colore", kShown},
+           {1075, K::kPushButton, "Opzioni PostScript", kShown},
+           {1076, K::kPushButton, "Opzioni documento", kShown},
+           {1077, K::kPushButton, "Impostazioni Personale ", kShown},
+       },
+       {"Risoluzione (punti/pollice)"}},
+      {213,
+       "Overlay",
+       {
+           {1170, K::kDropDownList, nullptr, kShown},
+           {1171, K::kCheckBox, "Solo prima pagina", kShown},
+           {1172, K::kPushButton, "Modifica", kShown},
+           {1173, K::kPushButton, "Aggiungi", kShown},
+           {1174, K::kPushButton, "Elimina", kShown},
+           {1175, K::kCheckBox, "Tutte le pagine", kShown},
+           {1176, K::kEdit, "", kShown},
+           {1177, K::kCheckBox, "Prima pagina", kShown},
+           {1178, K::kEdit, "", kShown},
+           {1179, K::kCheckBox, "Pagine pari", kShown},
+           {1180, K::kEdit, "", kShown},
+           {1181, K::kCheckBox, "Pagine dispari", kShown},
+           {1182, K::kEdit, "", kShown},
+           {1183, K::kCheckBox, "Complesso", kShown},
+           {1184, K::kEdit, "", kShown},
+           {1185, K::kNumberEdit, nullptr, kShown},
+           {1186, K::kUpDown, nullptr, kShown},
+           {1187, K::kNumberEdit, nullptr, kShown},
+           {1188, K::kUpDown, nullptr, kShown},
+           {1189, K::kPushButton, "Gestione scaricamento", kShown},
+           {1190, K::kDropDownList, nullptr, kHidden},
+           {1191, K::kDropDownList, nullptr, kHidden},
+           {1192, K::kDropDownList, nullptr, kHidden},
+           {1193, K::kDropDownList, nullptr, kHidden},
+           {1194, K::kDropDownList, nullptr, kHidden},
+       },
+       {"Filigrana", "Overlay", "Primo", "Ciclo"}},
+      {209,
+       "Caratteri",
+       {
+           {1230, K::kRadioButton, "Scarica caratteri come TrueType", kShown},
+           {1231, K::kRadioButton, "Usa tabella sostituzione", kShown},
+           {1232, K::kSortedList, nullptr, kShown},
+           {1233, K::kPlainList, nullptr, kShown},
+           {1234, K::kPushButton, "Usa tabella sostituzione predefinita", kShown},
+           {1235, K::kPushButton, "Gestione scaricamento", kShown},
+       },
+       {"Carattere del sistema:", "Usa carattere dispositivo:"}},
+      {203, "Materiali di consumo", ConsumablesControls(), {}},
+      {216,
+       "Impostazioni",
+       {
+           {1240, K::kEdit, "", kDisabled},
+           {1241, K::kEdit, "", kShown},
+           {1242, K::kEdit, "", kShown},
+           {1243, K::kEdit, "", kDisabled},
+           {1244, K::kLabel, "", kShown},
+           {1245, K::kSortedList, nullptr, kShown},
+           {1246, K::kPushButton, "Aggiungi", kShown},
+           {1247, K::kPushButton, "Rimuovi", kShown},
+           {1248, K::kSortedList, nullptr, kShown},
+       },
+       {"Dati conto", "Autore", "Host", "Carica numero", "Comunicazioni stampante", "Porta",
+        "Opzioni disponibili", "Opzioni installate"}},
+      {200,
+       "Informazioni",
+       {
+           {1020, K::kPicture, nullptr, kShown},
+           {1021, K::kReadOnlyText, nullptr, kShown},
+           {1022, K::kPushButton, "http://www.stampanti.example/", kShown},
+           {1023, K::kPushButton, "http://negozio.stampanti.example/", kShown},
+           {1024, K::kPushButton, "Ripristina valori predefiniti driver", kShown},
+       },
+       {}},
+  };
+}
+
+}  // namespace
+
+const std::vector<ExpectedPage>& ExpectedPages() {
+  static const std::vector<ExpectedPage> pages = BuildPages();
+  return pages;
+}
+
+std::string PageTestName(const ::testing::TestParamInfo<size_t>& info) {
+  return "Dialog" + std::to_string(ExpectedPages()[info.param].dialogId);
+}
+
+}  // namespace psui::test

@@ -1,0 +1,65 @@
+// What each of the eight page templates must contain: every control the
+// pages' code relies on, by id, kind, caption and initial state, and the
+// texts of the unnamed labels.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "template_host.h"
+
+namespace psui::test {
+
+enum class Kind {
+  kGroupBox,
+  kPushButton,
+  kCheckBox,      // auto check box
+  kRadioButton,   // auto radio button
+  kDropDownList,  // combo box without an edit field
+  kSortedList,    // list box, sorted, notifying
+  kPlainList,     // list box in insertion order, notifying
+  kEdit,          // single line
+  kNumberEdit,    // single line, digits only
+  kReadOnlyText,  // multi-line, read-only edit
+  kLabel,         // left-aligned static text
+  kRightLabel,    // right-aligned static text
+  kPicture,       // static bitmap, with its bitmap loaded
+  kUpDown,        // spin attached to the control before it
+  kProgressBar,
+};
+
+enum ControlState : unsigned {
+  kShown = 0,
+  kHidden = 1,    // created without WS_VISIBLE
+  kDisabled = 2,  // created with WS_DISABLED
+};
+
+struct ExpectedControl {
+  int id;
+  Kind kind;
+  const char* caption;  // UTF-8; null: not checked (filled in by the page)
+  unsigned state;
+};
+
+struct ExpectedPage {
+  int dialogId;
+  const char* caption;  // UTF-8
+  std::vector<ExpectedControl> controls;
+  std::vector<const char*> labels;  // texts of the IDC_STATIC controls, any order
+};
+
+const std::vector<ExpectedPage>& ExpectedPages();
+
+// A test run once per page template, named after the dialog.
+class PageTest : public ::testing::TestWithParam<size_t> {
+ protected:
+  const ExpectedPage& page() const { return ExpectedPages()[GetParam()]; }
+  TemplateHost host_;
+};
+
+std::string PageTestName(const ::testing::TestParamInfo<size_t>& info);
+
+}  // namespace psui::test

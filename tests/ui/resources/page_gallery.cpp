@@ -1,0 +1,121 @@
+// Shows the eight page templates in a real property sheet, one page after
+// the other, and saves a picture of the sheet for each page:
+//   page_gallery.exe OUTPUT_DIR
+// writes OUTPUT_DIR/page-1-211.bmp ... page-8-200.bmp (position, dialog id).
+// The pages run no page code: this shows the templates as laid out.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "resource.h"
+
+namespace {
+
+INT_PTR CALLBACK PlainPageProc(HWND, UINT message, WPARAM, LPARAM) {
+  return message == WM_INITDIALOG ? TRUE : FALSE;
+}
+
+void Pump(DWORD milliseconds) {
+  DWORD end = GetTickCount() + milliseconds;
+  while (static_cast<LONG>(end - GetTickCount()) > 0) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(10);
+  }
+}
+
+bool SaveWindowPicture(HWND window, const std::string& path) {
+  RECT r;
+  GetWindowRect(window, &r);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+  SelectObject(memory, old);
+  const DWORD stride = ((width * 3 + 3) / 4) * 4;
+  const DWORD image_size = stride * height;
+  BITMAPFILEHEADER file = {};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
+  file.bfSize = file.bfOffBits + image_size;
+  info.bmiHeader.biSizeImage = image_size;
+  bool ok = false;
+  if (FILE* f = std::fopen(path.c_str(), "wb")) {
+    ok = std::fwrite(&file, sizeof(file), 1, f) == 1 &&
+         std::fwrite(&info.bmiHeader, sizeof(info.bmiHeader), 1, f) == 1 &&
+         std::fwrite(bits, 1, image_size, f) == image_size;
+    ok = std::fclose(f) == 0 && ok;
+  }
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: page_gallery OUTPUT_DIR\n");
+    return 2;
+  }
+  const std::string out = argv[1];
+  INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  // The sheet's order of pages.
+  const int dialogs[] = {IDD_LAYOUT,      IDD_PAPER,    IDD_FEATURES, IDD_OVERLAY,
+                         IDD_FONTS,       IDD_CONSUMABLES, IDD_SETTINGS, IDD_ABOUT};
+  std::vector<HPROPSHEETPAGE> pages;
+  for (int id : dialogs) {
+    PROPSHEETPAGEA page = {};
+    page.dwSize = sizeof(page);
+    page.hInstance = GetModuleHandleA(nullptr);
+    page.pszTemplate = MAKEINTRESOURCEA(id);
+    page.pfnDlgProc = PlainPageProc;
+    pages.push_back(CreatePropertySheetPageA(&page));
+  }
+  PROPSHEETHEADERA header = {};
+  header.dwSize = sizeof(header);
+  header.dwFlags = PSH_MODELESS | PSH_NOAPPLYNOW | PSH_HASHELP;
+  header.hInstance = GetModuleHandleA(nullptr);
+  header.pszCaption = "PSUI Color Laser";
+  header.nPages = static_cast<UINT>(pages.size());
+  header.phpage = pages.data();
+  HWND sheet = reinterpret_cast<HWND>(PropertySheetA(&header));
+  if (!sheet) {
+    std::fprintf(stderr, "page_gallery: the sheet did not open\n");
+    return 1;
+  }
+  SetWindowPos(sheet, HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+  int failures = 0;
+  for (size_t i = 0; i < pages.size(); ++i) {
+    SendMessageA(sheet, PSM_SETCURSEL, i, 0);
+    Pump(400);
+    std::string path = out + "\\page-" + std::to_string(i + 1) + "-" +
+                       std::to_string(dialogs[i]) + ".bmp";
+    if (SaveWindowPicture(sheet, path)) {
+      std::printf("%s\n", path.c_str());
+    } else {
+      std::fprintf(stderr, "page_gallery: could not write %s\n", path.c_str());
+      ++failures;
+    }
+  }
+  DestroyWindow(sheet);
+  return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,176 @@
+// Each page template, created for real: its caption and size, and every
+// control the page's code relies on, with its window class, the style bits
+// that make it the right kind of control, its caption and initial state.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+
+#include "page_expectations.h"
+#include "template_host.h"
+
+namespace psui::test {
+namespace {
+
+bool SameClass(const std::string& actual, const char* expected) {
+  return lstrcmpiA(actual.c_str(), expected) == 0;
+}
+
+// Empty when the control is of the expected kind, else what is wrong.
+std::string KindProblem(HWND control, Kind kind) {
+  const std::string cls = ClassNameOf(control);
+  const LONG style = GetWindowLongA(control, GWL_STYLE);
+  const LONG button = style & BS_TYPEMASK;
+  const LONG stat = style & SS_TYPEMASK;
+  auto need = [&](bool ok, const std::string& what) { return ok ? std::string() : what; };
+  switch (kind) {
+    case Kind::kGroupBox:
+      return need(SameClass(cls, "Button") && button == BS_GROUPBOX, "a group box");
+    case Kind::kPushButton:
+      return need(SameClass(cls, "Button") && (button == BS_PUSHBUTTON || button == BS_DEFPUSHBUTTON),
+                  "a push button");
+    case Kind::kCheckBox:
+      return need(SameClass(cls, "Button") && button == BS_AUTOCHECKBOX, "an auto check box");
+    case Kind::kRadioButton:
+      return need(SameClass(cls, "Button") && button == BS_AUTORADIOBUTTON, "an auto radio button");
+    case Kind::kDropDownList:
+      return need(SameClass(cls, "ComboBox") && (style & 3) == CBS_DROPDOWNLIST,
+                  "a drop-down list (combo box without edit field)");
+    case Kind::kSortedList:
+      return need(SameClass(cls, "ListBox") && (style & LBS_SORT) && (style & LBS_NOTIFY),
+                  "a sorted, notifying list box");
+    case Kind::kPlainList:
+      return need(SameClass(cls, "ListBox") && !(style & LBS_SORT) && (style & LBS_NOTIFY),
+                  "an unsorted, notifying list box");
+    case Kind::kEdit:
+      return need(SameClass(cls, "Edit") && !(style & ES_MULTILINE) && !(style & ES_READONLY),
+                  "a single-line edit");
+    case Kind::kNumberEdit:
+      return need(SameClass(cls, "Edit") && !(style & ES_MULTILINE) && (style & ES_NUMBER),
+                  "a single-line number edit");
+    case Kind::kReadOnlyText:
+      return need(SameClass(cls, "Edit") && (style & ES_MULTILINE) && (style & ES_READONLY),
+                  "a multi-line read-only edit");
+    case Kind::kLabel:
+      return need(SameClass(cls, "Static") && stat == SS_LEFT, "a left-aligned static text");
+    case Kind::kRightLabel:
+      return need(SameClass(cls, "Static") && stat == SS_RIGHT, "a right-aligned static text");
+    case Kind::kPicture:
+      if (!SameClass(cls, "Static") || stat != SS_BITMAP) return "a static picture";
+      return need(SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0) != 0,
+                  "a picture with its bitmap loaded");
+    case Kind::kUpDown: {
+      if (!SameClass(cls, UPDOWN_CLASSA)) return "an up-down control";
+      HWND buddy = reinterpret_cast<HWND>(SendMessageA(control, UDM_GETBUDDY, 0, 0));
+      HWND before = GetWindow(control, GW_HWNDPREV);
+      return need(buddy && buddy == before && (style & UDS_SETBUDDYINT),
+                  "an up-down control that sets the number of the edit before it");
+    }
+    case Kind::kProgressBar:
+      return need(SameClass(cls, PROGRESS_CLASSA), "a progress bar");
+  }
+  return "a known kind";
+}
+
+using PageTemplate = PageTest;
+
+TEST_P(PageTemplate, HasItsCaptionAndTheCommonPageSize) {
+  HWND dialog = host_.Create(page().dialogId);
+  ASSERT_NE(dialog, nullptr) << "template " << page().dialogId << " did not load";
+  EXPECT_EQ(Utf8(WindowTextW(dialog)), page().caption);
+  const LONG style = GetWindowLongA(dialog, GWL_STYLE);
+  EXPECT_TRUE(style & WS_CHILD) << "a property page is a child window";
+  EXPECT_EQ(style & WS_CAPTION, WS_CAPTION) << "the sheet takes the tab text from the caption";
+  RECT expected = {0, 0, 252, 226};
+  MapDialogRect(dialog, &expected);
+  RECT client;
+  GetClientRect(dialog, &client);
+  EXPECT_EQ(client.right, expected.right);
+  EXPECT_EQ(client.bottom, expected.bottom);
+  // A page in "MS Shell Dlg" 8: same font as the sheet around it.
+  LOGFONTA font = {};
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)), sizeof(font), &font);
+  EXPECT_STRNE(font.lfFaceName, "System");
+}
+
+TEST_P(PageTemplate, HasEveryControlWithItsKindCaptionAndState) {
+  HWND dialog = host_.Create(page().dialogId);
+  ASSERT_NE(dialog, nullptr);
+  for (const ExpectedControl& want : page().controls) {
+    SCOPED_TRACE("control " + std::to_string(want.id));
+    HWND control = GetDlgItem(dialog, want.id);
+    ASSERT_NE(control, nullptr) << "missing";
+    std::string problem = KindProblem(control, want.kind);
+    EXPECT_TRUE(problem.empty()) << "class " << ClassNameOf(control) << ", style 0x" << std::hex
+                                 << GetWindowLongA(control, GWL_STYLE) << " is not " << problem;
+    if (want.caption) {
+      EXPECT_EQ(Utf8(WindowTextW(control)), want.caption);
+    }
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    EXPECT_EQ((style & WS_VISIBLE) == 0, (want.state & kHidden) != 0) << "visibility";
+    EXPECT_EQ((style & WS_DISABLED) != 0, (want.state & kDisabled) != 0) << "enabled state";
+  }
+}
+
+TEST_P(PageTemplate, HasNoOtherNumberedControlsAndItsLabels) {
+  HWND dialog = host_.Create(page().dialogId);
+  ASSERT_NE(dialog, nullptr);
+  std::map<int, int> seen;
+  std::vector<std::string> labels;
+  for (HWND child : ChildControls(dialog)) {
+    int id = ControlIdOf(child);
+    if (id == -1) {
+      labels.push_back(Utf8(WindowTextW(child)));
+    } else {
+      ++seen[id];
+    }
+  }
+  for (const auto& [id, count] : seen) {
+    EXPECT_EQ(count, 1) << "control id " << id << " is used " << count << " times";
+    bool expected = std::any_of(page().controls.begin(), page().controls.end(),
+                                [id = id](const ExpectedControl& c) { return c.id == id; });
+    EXPECT_TRUE(expected) << "control id " << id << " is not one of the page's controls";
+  }
+  std::vector<std::string> want(page().labels.begin(), page().labels.end());
+  std::sort(want.begin(), want.end());
+  std::sort(labels.begin(), labels.end());
+  EXPECT_EQ(labels, want);
+}
+
+INSTANTIATE_TEST_SUITE_P(EightPages, PageTemplate, ::testing::Range<size_t>(0, 8), PageTestName);
+
+TEST(PageTemplates, RadioButtonsFormOneGroupPerChoice) {
+  // Arrow keys move within a group; a choice that shares a group with the
+  // next one lets the keyboard tick a button of the wrong setting.
+  TemplateHost host;
+  struct Group {
+    int dialog;
+    std::vector<int> radios;
+  };
+  const Group groups[] = {
+      {211, {1000, 1001, 1002}}, {211, {1003, 1004, 1005}}, {209, {1230, 1231}}};
+  for (const Group& group : groups) {
+    HWND dialog = host.Create(group.dialog);
+    ASSERT_NE(dialog, nullptr);
+    HWND first = GetDlgItem(dialog, group.radios.front());
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(GetWindowLongA(first, GWL_STYLE) & WS_GROUP) << group.radios.front();
+    for (size_t i = 1; i < group.radios.size(); ++i) {
+      HWND radio = GetDlgItem(dialog, group.radios[i]);
+      ASSERT_NE(radio, nullptr);
+      EXPECT_FALSE(GetWindowLongA(radio, GWL_STYLE) & WS_GROUP) << group.radios[i];
+    }
+    // The control after the last radio starts a new group.
+    HWND after = GetWindow(GetDlgItem(dialog, group.radios.back()), GW_HWNDNEXT);
+    ASSERT_NE(after, nullptr);
+    EXPECT_TRUE(GetWindowLongA(after, GWL_STYLE) & WS_GROUP)
+        << "control after " << group.radios.back() << " does not start a new group";
+  }
+}
+
+}  // namespace
+}  // namespace psui::test
