@@ -1,5 +1,7 @@
 #include "exchange/dialog_host.h"
 
+#include "exchange/context_help.h"
+
 namespace psui {
 
 void DialogHost::Attach(HWND window) {
@@ -15,6 +17,8 @@ INT_PTR DialogHost::SetResult(LRESULT result) {
 INT_PTR DialogHost::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG:
+      // Every dialog and page registers its own and its controls' help ids.
+      SetContextHelpIds(hwnd_, ContextHelpIdsFor(templateId_));
       return OnInitDialog() ? TRUE : FALSE;
     case WM_COMMAND: {
       int id = LOWORD(wparam);

@@ -1,0 +1,14 @@
+// Fonts: the font substitution table.
+#pragma once
+
+#include "exchange/property_page.h"
+#include "resources/resource.h"
+
+namespace psui {
+
+class CFonts : public PropertyPage {
+ public:
+  CFonts() : PropertyPage(IDD_FONTS) {}
+};
+
+}  // namespace psui

@@ -1,0 +1,14 @@
+// Settings: two-way communication status, accounting data, installed options (device mode).
+#pragma once
+
+#include "exchange/property_page.h"
+#include "resources/resource.h"
+
+namespace psui {
+
+class CSettings : public PropertyPage {
+ public:
+  CSettings() : PropertyPage(IDD_SETTINGS) {}
+};
+
+}  // namespace psui
