@@ -128,10 +128,7 @@ int32_t SnmpGetIndexed(SnmpSession* session, VarBindList* list, int32_t index,
   }
   VarBind& bind = list->list[0];
   VarBindFree(&bind);
-  if (!SnmpMgrStrToOid(oidText, &bind.name)) {
-    SetCode(kSnmpInvalidArgument);
-    return kSnmpInvalidArgument;
-  }
+  if (!SnmpMgrStrToOid(oidText, &bind.name)) return CaptureFailure();
   bind.name.arcs[bind.name.count - 1] = static_cast<uint32_t>(index);
   if (!SnmpMgrRequest(session, kPduGetRequest, list, errorStatus, errorIndex)) {
     return CaptureFailure();
