@@ -30,6 +30,9 @@ enum PeerOffset {
   kNobodyListening = 7,
   kDriverResponder = 8,
   kDriverSilent = 9,
+  kBenchmarkSilent = 10,
+  kBenchmarkNobody = 11,
+  // 17: nobody listening, for the snmp_query tests (tools/snmp_query).
 };
 
 std::string PeerAddress(int offset);
