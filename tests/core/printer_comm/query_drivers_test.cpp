@@ -137,7 +137,9 @@ TEST_F(Drivers, TheSupplyWalkJumpsTo51And101AndFillsRowsInOrder) {
   const int indexes[] = {1, 2, 3, 4, 51, 52, 101};
   for (int row = 0; row < 7; ++row) {
     std::string i = std::to_string(indexes[row]);
-    if (indexes[row] != 52) EXPECT_STREQ(rows_[row].description, ("Cartuccia " + i).c_str());
+    if (indexes[row] != 52) {
+      EXPECT_STREQ(rows_[row].description, ("Cartuccia " + i).c_str());
+    }
     EXPECT_EQ(rows_[row].level, indexes[row]);
     EXPECT_EQ(rows_[row].maxCapacity, 100 * indexes[row]);
     EXPECT_STREQ(rows_[row].unitText, indexes[row] == 2 ? "" : "pagine");

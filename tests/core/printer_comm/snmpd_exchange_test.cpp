@@ -110,7 +110,9 @@ TEST_F(Agents, APrinterWithoutDiskAndWithFewerTrays) {
   auto values = Options(kNoDiskAgent);
   EXPECT_EQ(values, (std::array<int32_t, kInstalledOptionCount>{1, 7, -1, 1, -1, -1, 0, 4, -1, -1, -1}));
   CompareOptionsWithSnmpget(kNoDiskAgent);
-  if (kCanCompare) EXPECT_FALSE(SnmpGet(PeerAddress(kNoDiskAgent), ".1.3.6.1.2.1.25.2.3.1.4.2"));
+  if (kCanCompare) {
+    EXPECT_FALSE(SnmpGet(PeerAddress(kNoDiskAgent), ".1.3.6.1.2.1.25.2.3.1.4.2"));
+  }
 
   SettingsBlock record;
   std::memset(&record, 0, sizeof record);
@@ -194,7 +196,9 @@ TEST_F(Agents, RawRequestsMatchSnmpget) {
     if (status != 0) {
       EXPECT_EQ(status, 2) << oid;  // noSuchName
       EXPECT_EQ(bind.value.type, kTagNull);
-      if (kCanCompare) EXPECT_FALSE(seen.has_value()) << oid;
+      if (kCanCompare) {
+        EXPECT_FALSE(seen.has_value()) << oid;
+      }
       continue;
     }
     if (bind.value.type == kTagInteger) ours = std::to_string(bind.value.number);
