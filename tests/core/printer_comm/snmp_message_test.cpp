@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "test_peers.h"
+#include "test_messages.h"
 
 namespace psui {
 namespace {
