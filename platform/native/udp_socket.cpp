@@ -71,15 +71,6 @@ uint32_t ResolveIpv4(const char* host, uint32_t& address) {
   return 0;
 }
 
-UdpSocket& UdpSocket::operator=(UdpSocket&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = other.handle_;
-    other.handle_ = kNoHandle;
-  }
-  return *this;
-}
-
 bool UdpSocket::Open() {
   Close();
   int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
