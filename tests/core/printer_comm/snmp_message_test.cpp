@@ -55,7 +55,7 @@ Bytes Answer(const Bytes& value, int32_t status = 0, int32_t requestId = 257) {
   return ResponseMessage("public", requestId, status, status ? 1 : 0, kLevelName, value);
 }
 
-TEST(GetRequest, TheWholeMessageHasTheDocumentedLayout) {
+TEST(GetRequest, TheWholeMessageIsLaidOutAsAgentsExpect) {
   OneBinding request;
   BerElement message;
   ASSERT_EQ(BuildGetRequest(257, "public", kPduGetRequest, request.list, message), 0);
