@@ -117,7 +117,6 @@ int SnmpMgrRequest(SnmpSession* session, uint8_t pduType, VarBindList* bindings,
   if (rc == 0) rc = SendAndWait(*session, message);
   if (rc == 0) rc = ReceiveAnswer(*session, bindings->list[0], errorStatus, errorIndex);
   if (rc != 0) {
-    message.Free();
     SetCode(rc);
     return 0;
   }
