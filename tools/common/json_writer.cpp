@@ -101,6 +101,7 @@ JsonWriter& JsonWriter::EndArray() {
 
 JsonWriter& JsonWriter::Key(std::string_view name) {
   BeforeValue();
+  after_key_ = true;  // the name is part of this member, not a new value
   String(name);
   out_ += ": ";
   after_key_ = true;
