@@ -68,7 +68,8 @@ void CollectFiles(const char* argument, std::vector<std::string>* files) {
   }
   std::vector<std::string> found;
   for (fs::recursive_directory_iterator it(argument, error), end; !error && it != end; it.increment(error))
-    if (it->is_regular_file(error)) found.push_back(it->path().string());
+    if (it->is_regular_file(error) && it->path().filename().string()[0] != '.')
+      found.push_back(it->path().string());
   std::sort(found.begin(), found.end());
   files->insert(files->end(), found.begin(), found.end());
 }
