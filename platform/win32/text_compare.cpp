@@ -1,0 +1,9 @@
+#include "platform/text_compare.h"
+
+#include <windows.h>
+
+namespace psui::platform {
+
+int CompareTextA(const char* a, const char* b) { return lstrcmpA(a, b); }
+
+}  // namespace psui::platform

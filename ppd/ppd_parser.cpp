@@ -1,0 +1,221 @@
+#include "ppd/ppd_parser.h"
+
+#include <cstring>
+#include <new>
+
+namespace psui {
+
+PpdParser::PpdParser() : PpdImage() {
+  languageLevel = 1;
+  suggestedWaitTimeout = 240;
+  screenAngle = 45 * 256;
+  screenFreq = 60 * 256;
+}
+
+namespace {
+
+bool Accepts(const PpdKeywordRow& row, const PpdStatement& s) {
+  if (row.needsOption != (s.optionKeywordLength > 0)) return false;
+  switch (row.value) {
+    case PpdValueRule::kAny: return true;
+    case PpdValueRule::kQuoted: return s.valueKind == kPpdValueQuoted;
+    case PpdValueRule::kQuotedOrString:
+      return s.valueKind == kPpdValueQuoted || s.valueKind == kPpdValueString;
+    case PpdValueRule::kNonEmptyString: return s.valueKind == kPpdValueString && s.valueLength > 0;
+  }
+  return false;
+}
+
+// Plain keywords keep their file order, then the installable ones keep
+// theirs; every keyword learns its position within its group.
+void ReorderKeywords(PpdParser& p) {
+  PpdKeyword* plain = nullptr;
+  PpdKeyword** plain_tail = &plain;
+  PpdKeyword* installable = nullptr;
+  PpdKeyword** installable_tail = &installable;
+  uint16_t plain_count = 0;
+  uint16_t installable_count = 0;
+  for (PpdKeyword* k = p.keywords; k != nullptr;) {
+    PpdKeyword* next = k->next;
+    k->next = nullptr;
+    if (k->installable) {
+      k->groupIndex = installable_count++;
+      *installable_tail = k;
+      installable_tail = &k->next;
+    } else {
+      k->groupIndex = plain_count++;
+      *plain_tail = k;
+      plain_tail = &k->next;
+    }
+    k = next;
+  }
+  *plain_tail = installable;
+  p.keywords = plain;
+  p.keywordsTail = nullptr;
+  p.plainKeywordCount = plain_count;
+  p.installableKeywordCount = installable_count;
+}
+
+void Complete(PpdParser& p) {
+  PpdKeyword* slots = p.builtinKeywords[kPpdInputSlot];
+  if (slots != nullptr && (slots->flags & (kPpdRequiresRegionAllTrue | kPpdRequiresRegionAllFalse))) {
+    uint32_t required = (slots->flags & kPpdRequiresRegionAllTrue) ? 1 : 0;
+    for (PpdOption* o = slots->options; o != nullptr; o = o->next)
+      static_cast<PpdInputSlotOption*>(o)->requiresPageRegion = required;
+  }
+  ReorderKeywords(p);
+  if (p.freeVm < 102400) p.freeVm = 102400;
+  if (p.maxMediaWidth == 0 && p.maxMediaHeight == 0) p.customPageSize = 0;
+}
+
+PpdParser* RunStatementLoop(PpdParser* parser, PpdReader& reader) {
+  PpdStatement statement;
+  bool ok = reader.base() != nullptr && statement.value != nullptr;
+  while (ok) {
+    int result = PpdReadStatement(reader, statement);
+    if (result == kPpdOk) result = PpdDispatch(*parser, statement);
+    if (result == kPpdOk || result == kPpdSyntax) continue;
+    ok = result == kPpdEndOfFile;
+    break;
+  }
+  // The view is not needed past the loop; release it now rather than at exit.
+  reader.Release();
+  if (!ok) {
+    PpdFreeParser(parser);
+    return nullptr;
+  }
+  Complete(*parser);
+  return parser;
+}
+
+PpdParser* NewParser(const char* path) {
+  auto* parser = new (std::nothrow) PpdParser();
+  if (parser == nullptr) return nullptr;
+  if (PpdStoreString(parser->arena, &parser->ppdPath, path != nullptr ? path : "", false) != kPpdOk) {
+    PpdFreeParser(parser);
+    return nullptr;
+  }
+  return parser;
+}
+
+}  // namespace
+
+PpdParser* PpdParseFile(const char* path) {
+  PpdParser* parser = NewParser(path);
+  if (parser == nullptr) return nullptr;
+  PpdReader reader(path, &parser->fileCrc);
+  return RunStatementLoop(parser, reader);
+}
+
+PpdParser* PpdParseBuffer(const uint8_t* data, size_t size, const char* path) {
+  if (data == nullptr || size == 0 || size > UINT32_MAX) return nullptr;
+  PpdParser* parser = NewParser(path);
+  if (parser == nullptr) return nullptr;
+  PpdReader reader(data, size, &parser->fileCrc);
+  return RunStatementLoop(parser, reader);
+}
+
+void PpdFreeParser(PpdParser* parser) { delete parser; }
+
+int PpdDispatch(PpdParser& p, PpdStatement& s) {
+  const char* keyword = s.mainKeyword;
+  if (keyword[0] == '?') return kPpdOk;  // query keywords
+  if (p.openUi != nullptr) {
+    if (std::strcmp(keyword, p.openUi->name) == 0) return handlers::GenericOption(p, s);
+    if (std::strncmp(keyword, "Default", 7) == 0 && std::strcmp(keyword + 7, p.openUi->name) == 0)
+      return handlers::Default(p, s);
+  }
+  int index = PpdFindKeywordRow(keyword);
+  if (index < 0) return kPpdOk;
+  const PpdKeywordRow& row = kPpdKeywordTable[index];
+  if (row.handler == nullptr) return kPpdOk;
+  if (!Accepts(row, s)) return kPpdSyntax;
+  if (p.handled[index] && !row.repeatable) return kPpdOk;
+  int result = row.handler(p, s);
+  if (result == kPpdOk) p.handled[index] = true;
+  return result;
+}
+
+int FindOrCreateKeyword(PpdParser& p, uint16_t index, const char* name, PpdKeyword** keyword) {
+  if (index < kPpdBuiltinCount) {
+    name = kPpdBuiltinKeywords[index].name;
+  } else {
+    index = kPpdOrdinaryKeyword;
+    for (uint16_t i = 0; i < kPpdBuiltinCount; ++i) {
+      if (std::strcmp(name, kPpdBuiltinKeywords[i].name) == 0) {
+        index = i;
+        break;
+      }
+    }
+  }
+  if (const PpdKeyword* found = PpdFindOption(p.keywords, name)) {
+    *keyword = const_cast<PpdKeyword*>(found);
+    return kPpdOk;
+  }
+  auto* k = p.arena.New<PpdKeyword>();
+  if (k == nullptr || PpdStoreString(p.arena, &k->name, name, false) != kPpdOk) return kPpdNoMemory;
+  k->nameHash = PpdHashName(name);
+  k->builtinIndex = index;
+  if (index < kPpdBuiltinCount) {
+    p.builtinKeywords[index] = k;
+    k->installable = index == kPpdVmOption ? 1 : 0;
+  } else {
+    k->installable = p.inInstallableGroup;
+  }
+  k->uiType = kPpdBuiltinKeywords[index].uiType;
+  k->optionRecordSize = kPpdBuiltinKeywords[index].optionRecordSize;
+  if (p.keywordsTail != nullptr)
+    p.keywordsTail->next = k;
+  else
+    p.keywords = k;
+  p.keywordsTail = k;
+  *keyword = k;
+  return kPpdOk;
+}
+
+int FindOrCreateOption(PpdParser& p, uint16_t index, const PpdStatement& s, PpdKeyword** keyword,
+                       PpdOption** option) {
+  PpdKeyword* k = nullptr;
+  int result = FindOrCreateKeyword(p, index, s.mainKeyword, &k);
+  if (result != kPpdOk) return result;
+  *keyword = k;
+  const char* name = s.optionKeyword;
+  uint32_t hash = PpdHashName(name);
+  PpdOption* last = nullptr;
+  for (PpdOption* o = k->options; o != nullptr; o = o->next) {
+    if (o->nameHash == hash && std::strcmp(o->name, name) == 0) {
+      *option = o;
+      // An option first seen without a translation takes the first one
+      // a later statement gives.
+      if (o->translation == nullptr && s.translationLength > 0)
+        return PpdStoreString(p.arena, &o->translation, s.translation, true);
+      return kPpdOk;
+    }
+    last = o;
+  }
+  auto* o = static_cast<PpdOption*>(p.arena.Allocate(k->optionRecordSize));
+  if (o == nullptr || PpdStoreString(p.arena, &o->name, name, false) != kPpdOk) return kPpdNoMemory;
+  if (s.translationLength > 0 && PpdStoreString(p.arena, &o->translation, s.translation, true) != kPpdOk)
+    return kPpdNoMemory;
+  o->nameHash = hash;
+  if (last != nullptr)
+    last->next = o;
+  else
+    k->options = o;
+  *option = o;
+  return kPpdOk;
+}
+
+uint32_t PpdHashName(const char* name) {
+  uint32_t h = 0;
+  if (name == nullptr) return h;
+  for (auto* p = reinterpret_cast<const unsigned char*>(name); *p != '\0'; ++p) h = (h << 1) ^ *p;
+  return h;
+}
+
+bool PpdNamesEqual(const char* a, const char* b) {
+  if (a == nullptr || b == nullptr) return a == b;
+  return std::strcmp(a, b) == 0;
+}
+
+}  // namespace psui
