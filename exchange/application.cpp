@@ -83,7 +83,9 @@ void Application::RunSheet(const PageFactory& makePages) {
   PROPSHEETHEADERA header = {};
   header.dwSize = sizeof header;
   header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_HASHELP | PSH_USECALLBACK | PSH_USEICONID;
-  header.hwndParent = ownerWindow;
+  // A handle that names no window (the driver's window is gone) would keep
+  // the sheet from being created at all: the sheet then has no owner.
+  header.hwndParent = IsWindow(ownerWindow) ? ownerWindow : nullptr;
   header.hInstance = instance;
   header.pszIcon = MAKEINTRESOURCEA(IDI_PSUI);
   header.pszCaption = caption.c_str();

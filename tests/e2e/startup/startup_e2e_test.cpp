@@ -141,6 +141,14 @@ TEST_F(StartupTest, DocumentModeShowsSixPagesAndOkReturnsTheRecord) {
   EXPECT_NE(output.find("psui ended with exit code 0"), std::string::npos) << output;
 }
 
+TEST_F(StartupTest, AnOwnerHandleThatNamesNoWindowStillShowsTheSheet) {
+  Launch("--owner 0x12345");
+  HWND sheet = WaitForSheet();
+  ASSERT_NE(sheet, nullptr) << driver.Output();
+  PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+  EXPECT_EQ(Finish(), 0u) << output;
+}
+
 TEST_F(StartupTest, CancelReturnsTheEightByteFrame) {
   Launch("");
   HWND sheet = WaitForSheet();
