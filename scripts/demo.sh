@@ -1,35 +1,97 @@
 #!/usr/bin/env bash
-# The settings exchange over real DDE: driver_sim plays the driver and sends
-# the sample record; the server side receives it and answers OK; the answer
-# is decoded and compared with what was sent.
+# The main job: psui started by the driver simulator over real DDE, on the
+# project's own sample PPD, with a printer answering SNMP on loopback.
+#   scripts/demo.sh            with a display: shows the sheet and waits for you
+#   scripts/demo.sh --headless (the default without DISPLAY) runs under Xvfb,
+#                              drives every page by samples/demo.script, saves a
+#                              screenshot of each to out/screenshots/, presses OK
+# Both end by printing the record fields that changed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
+headless=0
+[ -z "${DISPLAY:-}" ] && headless=1
+[ "${1:-}" = "--headless" ] && headless=1
+
 scripts/setup.sh
-mkdir -p build out
 echo "== building"
-cmake -S . -B build/native >/dev/null && cmake --build build/native --target settings_tool -j2 >/dev/null
-cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw64.cmake >/dev/null
-cmake --build build/win64 --target driver_sim channel_peer -j2 >/dev/null
+mkdir -p build out
+cmake -S . -B build/native >build/native.demo.log 2>&1
+cmake --build build/native --target settings_tool -j2 >>build/native.demo.log 2>&1
+cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw64.cmake >build/win64.demo.log 2>&1
+cmake --build build/win64 --target psui driver_sim -j2 >>build/win64.demo.log 2>&1
 
 tool=build/native/bin/settings_tool
-head -c 1434 /dev/zero > out/zero.record
-$tool encode samples/settings.json out/zero.record out/sent.record
-
-scripts/wine-session.sh start build/win64 >/dev/null
-trap 'scripts/wine-session.sh stop build/win64 >/dev/null' EXIT
 bin=build/win64/bin
-scripts/wine-run.sh build/win64 60 $bin/channel_peer.exe --answer ok > out/peer.log 2>&1 &
-peer=$!
-echo "== driver_sim"
+demo=out/demo
+rm -rf "$demo" out/screenshots
+mkdir -p "$demo" out/screenshots
+
+# The record the driver sends: the sample settings over an empty record.
+head -c 1434 /dev/zero >"$demo/empty.record"
+$tool encode samples/settings.json "$demo/empty.record" "$demo/sent.record"
+
+# A printer on loopback: net-snmp's snmpd with the "full" profile (needs root
+# for port 161; without it the printer is silent and the sheet still shows).
+agent=127.0.0.61
+agent_state=$root/$demo/snmpd
+if scripts/snmpd-agent.sh start "$agent_state" $agent full >/dev/null 2>&1; then
+  echo "== printer agent on $agent"
+else
+  echo "== no printer agent (snmpd needs root): the printer stays silent"
+fi
+
+if [ $headless -eq 0 ]; then
+  export PSUI_DISPLAY=$DISPLAY
+fi
+scripts/wine-session.sh start build/win64 >/dev/null
+cleanup() {
+  [ -n "${watcher:-}" ] && kill "$watcher" 2>/dev/null || true
+  scripts/wine-session.sh stop build/win64 >/dev/null 2>&1 || true
+  scripts/snmpd-agent.sh stop "$agent_state" >/dev/null 2>&1 || true
+}
+trap cleanup EXIT
+# shellcheck disable=SC1091
+. build/win64/wine-session.env
+mkdir -p "$WINEPREFIX/drive_c/psui"
+cp samples/psui-color.ppd "$WINEPREFIX/drive_c/psui/PSUICLR.ppd"
+
+args=(--record "$demo/sent.record" --answer "$demo/answer.frame" --launch "$bin/psui.exe"
+      --printer-port IP_127.0.0.61 --printer-address $agent)
 set +e
-scripts/wine-run.sh build/win64 60 $bin/driver_sim.exe --record out/sent.record --answer out/answer.frame --owner 0x1234
-code=$?
+if [ $headless -eq 1 ]; then
+  cp samples/demo.script "$demo/demo.script"
+  # driver_sim asks for each screenshot with NAME.req beside the script and
+  # waits for NAME.done: a Windows program cannot wait on a Linux one.
+  (
+    while true; do
+      for request in "$demo"/*.req; do
+        [ -e "$request" ] || continue
+        name=$(basename "$request" .req)
+        import -display "$DISPLAY" -window root png:- 2>/dev/null |
+          convert - -trim +repage "out/screenshots/$name.png" 2>/dev/null
+        touch "$demo/$name.done"
+        rm -f "$request"
+      done
+      sleep 0.2
+    done
+  ) &
+  watcher=$!
+  echo "== driver_sim --script samples/demo.script"
+  scripts/wine-run.sh build/win64 300 "$bin/driver_sim.exe" "${args[@]}" --script "$demo/demo.script"
+  code=$?
+else
+  echo "== the sheet is on your display; close it with OK or Cancel"
+  scripts/wine-run.sh build/win64 3600 "$bin/driver_sim.exe" "${args[@]}" --timeout-ms 3600000
+  code=$?
+fi
 set -e
-wait $peer || true
-echo "driver_sim exit code: $code"
-echo "== answer frame"
-$tool decode out/answer.frame | head -n 6
-echo "== fields changed by the exchange (none expected)"
-$tool diff out/sent.record out/answer.frame
+
+echo "== driver_sim exit code: $code (0 settings, 2 cancel, 1 nothing, 3 a script line failed)"
+if [ -s "$demo/answer.frame" ] && [ "$(stat -c %s "$demo/answer.frame")" -eq 1446 ]; then
+  echo "== record fields changed by psui"
+  $tool diff "$demo/sent.record" "$demo/answer.frame"
+fi
+[ $headless -eq 1 ] && echo "== screenshots: $(ls out/screenshots | tr '\n' ' ')"
+exit $code

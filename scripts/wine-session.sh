@@ -5,7 +5,8 @@
 #   wine-session.sh stop BUILD_DIR    end this session's wineserver and Xvfb (by PID)
 #   wine-session.sh prefix BUILD_DIR  only prepare the prefix
 # The session's environment is written to BUILD_DIR/wine-session.env, which
-# scripts/wine-run.sh reads.
+# scripts/wine-run.sh reads. With PSUI_DISPLAY set (for example to the
+# user's own $DISPLAY) the session shows its windows there and starts no Xvfb.
 set -euo pipefail
 
 action=${1:?start|stop|prefix}
@@ -57,26 +58,30 @@ free_display() {
 
 start() {
   stop_quietly
-  local n
-  n=$(free_display)
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
-  echo $! >"$pidfile"
-  for _ in $(seq 1 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
-    sleep 0.1
-  done
-  export DISPLAY=":$n"
+  if [ -n "${PSUI_DISPLAY:-}" ]; then
+    export DISPLAY=$PSUI_DISPLAY
+  else
+    local n
+    n=$(free_display)
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    echo $! >"$pidfile"
+    for _ in $(seq 1 100); do
+      [ -e "/tmp/.X11-unix/X$n" ] && break
+      sleep 0.1
+    done
+    export DISPLAY=":$n"
+  fi
   prepare_prefix
   # Detached from our output: Wine's helpers otherwise keep ctest's pipes open.
   wineserver -p </dev/null >/dev/null 2>&1
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
   cat >"$envfile" <<ENV
-export DISPLAY=:$n
+export DISPLAY=$DISPLAY
 export WINEPREFIX=$prefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 ENV
-  echo "wine session: DISPLAY=:$n WINEPREFIX=$prefix"
+  echo "wine session: DISPLAY=$DISPLAY WINEPREFIX=$prefix"
 }
 
 stop_quietly() {

@@ -112,16 +112,22 @@ ScriptRunner::Outcome ScriptRunner::UsableControl(int id, HWND* control) const {
 }
 
 ScriptRunner::Outcome ScriptRunner::SelectPage(int index) {
-  LRESULT target = 0;
-  if (!SendRemote(sheet_, PSM_INDEXTOHWND, index, 0, &target) || !target) {
-    return {false, "no page " + std::to_string(index)};
+  // Pages are created when first shown, so the tabs tell how many there are.
+  LRESULT count = 0;
+  SendRemote(FindWindowExW(sheet_, nullptr, L"SysTabControl32", nullptr), TCM_GETITEMCOUNT, 0, 0, &count);
+  if (index < 0 || index >= count) {
+    return {false, "no page " + std::to_string(index) + " (the sheet has " + std::to_string(count) + ")"};
   }
+  auto current_index = [&] {
+    LRESULT page = 0, current = -1;
+    SendRemote(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0, &page);
+    if (page) SendRemote(sheet_, PSM_HWNDTOINDEX, page, 0, &current);
+    return static_cast<int>(current);
+  };
   PostMessageW(sheet_, PSM_SETCURSEL, index, 0);
-  bool current = WaitUntil(
+  WaitUntil(
       [&] {
-        LRESULT page = 0;
-        SendRemote(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0, &page);
-        if (page == target) return true;
+        if (current_index() == index) return true;
         // A page that refuses to be left shows why; no use waiting longer.
         for (HWND window : ProcessDialogs(process_)) {
           if (IsMessageBoxWindow(window)) return true;
@@ -129,9 +135,7 @@ ScriptRunner::Outcome ScriptRunner::SelectPage(int index) {
         return false;
       },
       wait_ms_);
-  LRESULT page = 0;
-  SendRemote(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0, &page);
-  if (!current || page != target) return {false, "page " + std::to_string(index) + " did not become current"};
+  if (current_index() != index) return {false, "page " + std::to_string(index) + " did not become current"};
   return {true, ""};
 }
 
