@@ -35,21 +35,25 @@ PropertyPage* Application::Page(int dialogId) const {
 bool Application::InitInstance(const PageFactory& makePages) {
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
-  optionQueries = kInstalledOptionQueries;
-  supplyColumns = kSupplyColumns;
-
   if (!ReceiveStartFrame(&ownerWindow, &settings)) return false;
+  if (!Prepare()) return false;
+  RunSheet(makePages);
+  Answer();
+  return false;
+}
 
+bool Application::Prepare() {
   std::string ppd_path = PpdPathFor(settings);
   if (ppd_path.empty()) return false;
   ppdImage = PpdLoadImage(ppd_path.c_str());
   if (!ppdImage) return false;
   settings.colorDevice = ppdImage->colorDevice ? 1 : 0;
-
   linkStatus = CheckPrinter(settings, optionQueries);
   if (linkStatus == kPrinterAnswered) ApplyPrinterOptions(settings, optionQueries);
+  return true;
+}
 
-  RunSheet(makePages);
+void Application::Answer() {
   switch (outcome_) {
     case SheetOutcome::kOk: SendSettings(settings); break;
     case SheetOutcome::kCancel: SendCancel(); break;
@@ -57,7 +61,6 @@ bool Application::InitInstance(const PageFactory& makePages) {
     // nobody is there to answer.
     case SheetOutcome::kNone: CloseChannel(); break;
   }
-  return false;
 }
 
 int CALLBACK Application::SheetCallback(HWND sheet, UINT message, LPARAM) {

@@ -35,11 +35,19 @@ class Application : public SheetListener {
   // answer. Always false: no message loop follows.
   bool InitInstance(const PageFactory& makePages);
 
+  // The steps after the start frame came. Prepare compiles the PPD and checks
+  // the printer (false: the PPD cannot be compiled, end silently); RunSheet
+  // shows the modal sheet; Answer tells the driver how it ended.
+  bool Prepare();
+  void RunSheet(const PageFactory& makePages);
+  void Answer();
+
   SettingsBlock settings{};
   HWND ownerWindow = nullptr;
   PpdImage* ppdImage = nullptr;
-  OptionQuery* optionQueries = nullptr;
-  const OptionQuery* supplyColumns = nullptr;
+  // The two query lists of the printer: results by entry position.
+  OptionQuery* optionQueries = kInstalledOptionQueries;
+  const OptionQuery* supplyColumns = kSupplyColumns;
   int linkStatus = kPrinterNotQueried;
 
   // The sheet while it is shown (the application's main window), else null.
@@ -53,7 +61,6 @@ class Application : public SheetListener {
   void OnSheetCancelled() override {
     if (outcome_ != SheetOutcome::kOk) outcome_ = SheetOutcome::kCancel;
   }
-  void RunSheet(const PageFactory& makePages);
   static int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM lparam);
 
   std::vector<PropertyPage*> added_;
