@@ -1,6 +1,6 @@
 #include "tools/driver_sim/psui_process.h"
 
-#include <cstring>
+#include "tools/driver_sim/remote_window.h"
 
 namespace psui {
 
@@ -36,28 +36,11 @@ bool PsuiProcess::WaitForEnd(DWORD timeoutMs) const {
 }
 
 HWND PsuiProcess::FindSheet() const {
-  struct Search {
-    DWORD process;
-    HWND found;
-  } search = {id_, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        char name[16] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (owner == s->process && IsWindowVisible(window) && std::strcmp(name, "#32770") == 0) {
-          // The sheet has tab pages; a message box on top of it does not.
-          if (FindWindowExA(window, nullptr, "SysTabControl32", nullptr)) {
-            s->found = window;
-            return FALSE;
-          }
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  // The sheet has tab pages; a message box or dialog on top of it does not.
+  for (HWND window : ProcessDialogs(id_)) {
+    if (FindWindowExA(window, nullptr, "SysTabControl32", nullptr)) return window;
+  }
+  return nullptr;
 }
 
 LRESULT SendBounded(HWND window, UINT message, WPARAM wparam, LPARAM lparam, DWORD timeoutMs) {

@@ -78,22 +78,28 @@ int RemoteSelection(HWND control) {
   return static_cast<int>(selection);
 }
 
+namespace {
+
+struct DialogSearch {
+  DWORD process;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectProcessDialog(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<DialogSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search->process && IsWindowVisible(window) && ClassIs(window, "#32770")) {
+    search->found.push_back(window);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
 std::vector<HWND> ProcessDialogs(DWORD processId) {
-  struct Search {
-    DWORD process;
-    std::vector<HWND> found;
-  } search = {processId, {}};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == s->process && IsWindowVisible(window) && ClassIs(window, "#32770")) {
-          s->found.push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  DialogSearch search = {processId, {}};
+  EnumWindows(CollectProcessDialog, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

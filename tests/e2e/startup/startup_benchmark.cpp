@@ -95,20 +95,20 @@ double CheckTime(const char* printer, const char* community, int runs) {
 
 // Start frame received -> sheet shown: Prepare (compile, check) and the sheet
 // up to its first activation, which a CBT hook notes before cancelling it.
+double sheet_shown = 0;
+
+LRESULT CALLBACK NoteSheetShown(int code, WPARAM wparam, LPARAM lparam) {
+  HWND window = reinterpret_cast<HWND>(wparam);
+  if (code == HCBT_ACTIVATE && sheet_shown == 0 && FindWindowExA(window, nullptr, "SysTabControl32", nullptr)) {
+    sheet_shown = Now();
+    PostMessageA(window, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+  }
+  return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
 double TimeToSheet() {
-  static double shown = 0;
-  shown = 0;
-  HHOOK hook = SetWindowsHookExA(
-      WH_CBT,
-      [](int code, WPARAM wparam, LPARAM lparam) -> LRESULT {
-        HWND window = reinterpret_cast<HWND>(wparam);
-        if (code == HCBT_ACTIVATE && shown == 0 && FindWindowExA(window, nullptr, "SysTabControl32", nullptr)) {
-          shown = Now();
-          PostMessageA(window, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-        }
-        return CallNextHookEx(nullptr, code, wparam, lparam);
-      },
-      nullptr, GetCurrentThreadId());
+  sheet_shown = 0;
+  HHOOK hook = SetWindowsHookExA(WH_CBT, NoteSheetShown, nullptr, GetCurrentThreadId());
   Application app;
   app.settings = BenchRecord("PSUI Bench Nobody", "public");
   double start = Now();
@@ -117,7 +117,7 @@ double TimeToSheet() {
   UnhookWindowsHookEx(hook);
   PpdFreeImage(app.ppdImage);
   app.ppdImage = nullptr;
-  return shown - start;
+  return sheet_shown - start;
 }
 
 }  // namespace

@@ -48,13 +48,14 @@ constexpr char kPpd[] = R"(*PPD-Adobe: "4.3"
 *UIConstraints: *Missing Thing *PageSize Letter
 )";
 
+INT_PTR CALLBACK PlainDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
 class ListHelpersTest : public ::testing::Test {
  protected:
   ListHelpersTest() {
     std::memset(&app.settings, 0, sizeof app.settings);
     app.ppdImage = PpdCompileBuffer(reinterpret_cast<const uint8_t*>(kPpd), sizeof kPpd - 1, "helpers.ppd");
-    dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(9101), nullptr,
-                                [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(9101), nullptr, PlainDialog, 0);
     list = ComboBox(dialog, 100);
   }
   ~ListHelpersTest() override { DestroyWindow(dialog); }
