@@ -43,10 +43,4 @@ HWND PsuiProcess::FindSheet() const {
   return nullptr;
 }
 
-LRESULT SendBounded(HWND window, UINT message, WPARAM wparam, LPARAM lparam, DWORD timeoutMs) {
-  DWORD_PTR result = 0;
-  SendMessageTimeoutA(window, message, wparam, lparam, SMTO_ABORTIFHUNG | SMTO_BLOCK, timeoutMs, &result);
-  return static_cast<LRESULT>(result);
-}
-
 }  // namespace psui

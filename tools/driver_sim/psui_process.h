@@ -25,7 +25,4 @@ class PsuiProcess {
   DWORD id_ = 0;
 };
 
-// Sends a message to another process's window without risking a hang.
-LRESULT SendBounded(HWND window, UINT message, WPARAM wparam, LPARAM lparam, DWORD timeoutMs = 5000);
-
 }  // namespace psui
