@@ -60,18 +60,26 @@ std::string WindowText(HWND window) {
 
 std::string Text(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 
-std::vector<std::string> ComboItems(HWND dialog, int id) {
-  HWND combo = GetDlgItem(dialog, id);
+namespace {
+
+// The entries of a combo box or list box, by its own count, length and text messages.
+std::vector<std::string> Entries(HWND control, UINT get_count, UINT get_length, UINT get_text) {
   std::vector<std::string> items;
-  int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+  int count = static_cast<int>(SendMessageA(control, get_count, 0, 0));
   for (int i = 0; i < count; ++i) {
-    LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, i, 0);
+    LRESULT length = SendMessageA(control, get_length, i, 0);
     std::string text(length + 1, '\0');
-    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&text[0]));
+    SendMessageA(control, get_text, i, reinterpret_cast<LPARAM>(&text[0]));
     text.resize(length);
     items.push_back(text);
   }
   return items;
+}
+
+}  // namespace
+
+std::vector<std::string> ComboItems(HWND dialog, int id) {
+  return Entries(GetDlgItem(dialog, id), CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
 int ComboSelectionIndex(HWND dialog, int id) {
@@ -90,17 +98,7 @@ LRESULT ComboSelectionData(HWND dialog, int id) {
 }
 
 std::vector<std::string> ListItems(HWND dialog, int id) {
-  HWND list = GetDlgItem(dialog, id);
-  std::vector<std::string> items;
-  int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, i, 0);
-    std::string text(length + 1, '\0');
-    SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(length);
-    items.push_back(text);
-  }
-  return items;
+  return Entries(GetDlgItem(dialog, id), LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
 }
 
 std::string ListSelection(HWND dialog, int id) {
