@@ -124,8 +124,7 @@ class KeywordIndex {
     }
   }
 
-  int Find(const char* name) const {
-    uint32_t hash = PpdHashName(name);
+  int Find(const char* name, uint32_t hash) const {
     for (int slot = static_cast<int>(hash % kSlots); slots_[slot].row != kEmpty;
          slot = (slot + 1) % kSlots) {
       if (slots_[slot].hash == hash && std::strcmp(kPpdKeywordTable[slots_[slot].row].name, name) == 0)
@@ -142,11 +141,15 @@ class KeywordIndex {
   Slot slots_[kSlots];
 };
 
+const KeywordIndex& Index() {
+  static const KeywordIndex index;
+  return index;
+}
+
 }  // namespace
 
-int PpdFindKeywordRow(const char* name) {
-  static const KeywordIndex index;
-  return index.Find(name);
-}
+int PpdFindKeywordRow(const char* name, uint32_t hash) { return Index().Find(name, hash); }
+
+int PpdFindKeywordRow(const char* name) { return Index().Find(name, PpdHashName(name)); }
 
 }  // namespace psui

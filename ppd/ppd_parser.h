@@ -71,6 +71,8 @@ extern const PpdKeywordRow kPpdKeywordTable[kPpdKeywordRows];
 
 // Row index of an exact, case-sensitive keyword name, or -1.
 int PpdFindKeywordRow(const char* name);
+// The same with the name's PpdHashName already known.
+int PpdFindKeywordRow(const char* name, uint32_t hash);
 
 // The option record kind of each built-in keyword and of ordinary ones.
 struct PpdBuiltinKeyword {

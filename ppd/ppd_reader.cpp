@@ -12,6 +12,7 @@ constexpr uint8_t kMainKeywordChar = 1;
 constexpr uint8_t kOptionKeywordChar = 2;
 constexpr uint8_t kTranslationChar = 4;
 constexpr uint8_t kLineEnd = 8;
+constexpr uint8_t kStringValueEnd = 16;  // CR, LF and '/' end a string value
 
 struct CharClasses {
   uint8_t bits[256];
@@ -20,10 +21,13 @@ struct CharClasses {
       if (c != ':') bits[c] |= kMainKeywordChar | kTranslationChar;
       if (c != ':' && c != '/') bits[c] |= kOptionKeywordChar;
     }
-    bits[' '] |= kTranslationChar;
-    bits['\t'] |= kTranslationChar;
-    bits['\r'] |= kLineEnd;
-    bits['\n'] |= kLineEnd;
+    bits[0x20] |= kTranslationChar;  // space
+    bits[0x09] |= kTranslationChar;  // tab
+    bits[0x0D] |= kLineEnd;
+    bits[0x0A] |= kLineEnd;
+    bits[0x0D] |= kStringValueEnd;
+    bits[0x0A] |= kStringValueEnd;
+    bits[0x2F] |= kStringValueEnd;  // '/'
   }
 };
 constexpr CharClasses kClasses;
@@ -126,6 +130,8 @@ void PpdStatement::Clear() {
   mainKeyword[0] = optionKeyword[0] = translation[0] = '\0';
   if (value != nullptr) value[0] = '\0';
   valueKind = kPpdValueNone;
+  skipped = false;
+  keywordRow = -2;
 }
 
 bool PpdStatement::ReserveValue(size_t capacity) {
@@ -149,40 +155,29 @@ namespace {
 // back, so the bytes consumed are exactly the bytes delivered.
 class Cutter {
  public:
-  Cutter(const uint8_t*& cursor, const uint8_t* end, PpdStatement& s)
-      : p_(cursor), end_(end), s_(s) {}
+  Cutter(const uint8_t*& cursor, const uint8_t* end, PpdStatement& s, const PpdStatementFilter* filter)
+      : p_(cursor), end_(end), s_(s), filter_(filter) {}
 
   int Run() {
     uint8_t c;
     if (!FindStart(&c)) return kPpdEndOfFile;
-    // Main keyword.
-    while (Is(c, kMainKeywordChar)) {
-      if (s_.mainKeywordLength == kPpdKeywordCapacity) return kPpdNoMemory;
-      s_.mainKeyword[s_.mainKeywordLength++] = static_cast<char>(c);
-      if (!Next(&c)) return kPpdEndOfFile;
-    }
-    s_.mainKeyword[s_.mainKeywordLength] = '\0';
+    int result = ReadRun(&c, kMainKeywordChar, s_.mainKeyword, kPpdKeywordCapacity, &s_.mainKeywordLength);
+    if (result != kPpdOk) return result;
     if (s_.mainKeywordLength == 0) return kPpdSyntax;
+    s_.mainKeywordHash = PpdHashName(s_.mainKeyword);
+    if (filter_ != nullptr) s_.skipped = !filter_->wanted(filter_->context, s_);
     if (!SkipBlanks(&c)) return kPpdEndOfFile;
     if (IsLineEnd(c)) return kPpdOk;  // keyword only, e.g. *End
 
     if (c != ':') {
-      while (Is(c, kOptionKeywordChar)) {
-        if (s_.optionKeywordLength == kPpdKeywordCapacity) return kPpdNoMemory;
-        s_.optionKeyword[s_.optionKeywordLength++] = static_cast<char>(c);
-        if (!Next(&c)) return kPpdEndOfFile;
-      }
-      s_.optionKeyword[s_.optionKeywordLength] = '\0';
+      result = ReadRun(&c, kOptionKeywordChar, s_.optionKeyword, kPpdKeywordCapacity, &s_.optionKeywordLength);
+      if (result != kPpdOk) return result;
       if (s_.optionKeywordLength == 0) return kPpdSyntax;
       if (!SkipBlanks(&c)) return kPpdEndOfFile;
       if (c == '/') {
         if (!Next(&c)) return kPpdEndOfFile;
-        while (Is(c, kTranslationChar)) {
-          if (s_.translationLength == kPpdTranslationCapacity) return kPpdNoMemory;
-          s_.translation[s_.translationLength++] = static_cast<char>(c);
-          if (!Next(&c)) return kPpdEndOfFile;
-        }
-        s_.translation[s_.translationLength] = '\0';
+        result = ReadRun(&c, kTranslationChar, s_.translation, kPpdTranslationCapacity, &s_.translationLength);
+        if (result != kPpdOk) return result;
         if (s_.translationLength == 0) return kPpdSyntax;
       }
       if (c != ':') return kPpdSyntax;
@@ -194,17 +189,17 @@ class Cutter {
       s_.valueKind = kPpdValueQuoted;
       auto* quote = static_cast<const uint8_t*>(std::memchr(p_, '"', Left()));
       if (quote == nullptr) return AtEnd();
-      int result = SetValue(p_, quote);
+      result = s_.skipped ? kPpdOk : SetValue(p_, quote);
       if (result != kPpdOk) return result;
       p_ = quote + 1;
       return DiscardLine();
     }
     const uint8_t* start = p_ - 1;
     const uint8_t* stop = start;
-    while (stop != end_ && !IsLineEnd(*stop) && *stop != '/') ++stop;
+    while (stop != end_ && !Is(*stop, kStringValueEnd)) ++stop;
     if (stop == end_) return AtEnd();
     s_.valueKind = c == '^' ? kPpdValueSymbol : kPpdValueString;
-    int result = SetValue(start, stop);
+    result = s_.skipped ? kPpdOk : SetValue(start, stop);
     if (result != kPpdOk) return result;
     p_ = stop + 1;
     return IsLineEnd(*stop) ? kPpdOk : DiscardLine();
@@ -238,6 +233,27 @@ class Cutter {
   }
   int DiscardLine() { return SkipPastLineEnd() ? kPpdOk : kPpdEndOfFile; }
 
+  // Reads the run of characters of set that begins with the current byte
+  // *c (already consumed) into field. On success *c is the byte after the
+  // run. A run longer than capacity is kPpdNoMemory, a run the file ends in
+  // kPpdEndOfFile.
+  int ReadRun(uint8_t* c, uint8_t set, char* field, uint32_t capacity, uint32_t* length) {
+    const uint8_t* start = p_ - 1;
+    size_t available = static_cast<size_t>(end_ - start);
+    const uint8_t* limit = available > capacity + 1 ? start + capacity + 1 : end_;
+    const uint8_t* q = start;
+    while (q != limit && Is(*q, set)) ++q;
+    size_t n = static_cast<size_t>(q - start);
+    if (n > capacity) return kPpdNoMemory;
+    if (q == end_) return AtEnd();
+    std::memcpy(field, start, n);
+    field[n] = '\0';
+    *length = static_cast<uint32_t>(n);
+    *c = *q;
+    p_ = q + 1;
+    return kPpdOk;
+  }
+
   // Only a '*' at a line start that is not followed by '%' starts a
   // statement; everything else is skipped line by line.
   bool FindStart(uint8_t* first) {
@@ -267,14 +283,15 @@ class Cutter {
   const uint8_t*& p_;
   const uint8_t* end_;
   PpdStatement& s_;
+  const PpdStatementFilter* filter_;
 };
 
 }  // namespace
 
-int PpdReadStatement(PpdReader& reader, PpdStatement& statement) {
+int PpdReadStatement(PpdReader& reader, PpdStatement& statement, const PpdStatementFilter* filter) {
   statement.Clear();
   if (reader.cursor_ == nullptr) return kPpdEndOfFile;
-  return Cutter(reader.cursor_, reader.end_, statement).Run();
+  return Cutter(reader.cursor_, reader.end_, statement, filter).Run();
 }
 
 }  // namespace psui

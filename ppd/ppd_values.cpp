@@ -21,11 +21,11 @@ constexpr uint64_t kFixedMax = 0xFFFFFFFFu;
 size_t PpdNextToken(const char** cursor, char (&buffer)[kPpdTokenBufferSize]) {
   const char* p = *cursor;
   while (IsBlank(*p)) ++p;
-  size_t stored = 0;
-  while (*p != '\0' && !IsBlank(*p)) {
-    if (stored < kPpdTokenBufferSize - 1) buffer[stored++] = *p;
-    ++p;
-  }
+  const char* start = p;
+  while (*p != '\0' && !IsBlank(*p)) ++p;
+  size_t stored = static_cast<size_t>(p - start);
+  if (stored > kPpdTokenBufferSize - 1) stored = kPpdTokenBufferSize - 1;
+  std::memcpy(buffer, start, stored);
   buffer[stored] = '\0';
   *cursor = p;
   return stored;
@@ -101,7 +101,8 @@ bool PpdMatchesToken(const char* text, const char* word) {
 bool PpdLookupName(const PpdNameRow* table, const char* token, uint16_t* value) {
   const PpdNameRow* row = table;
   for (; row->name != nullptr; ++row) {
-    if (PpdMatchesToken(token, row->name)) {
+    // The first byte settles most rows without a string compare.
+    if (row->name[0] == token[0] && PpdMatchesToken(token, row->name)) {
       *value = row->value;
       return true;
     }
