@@ -162,7 +162,7 @@ int Font(PpdParser& p, PpdStatement& s) {
   uint16_t font_id = 0;
   PpdLookupName(kPpdStandardFonts, s.optionKeyword, &font_id);
   if (font_id == 0) return kPpdOk;
-  if (PpdFindOption(p.fonts, s.optionKeyword) != nullptr) return kPpdOk;  // first wins
+  if (font_id >= kPpdStandardFontRows || p.fontIdSeen[font_id]) return kPpdOk;  // first wins
 
   char token[kPpdTokenBufferSize];
   const char* cursor = s.value;
@@ -190,6 +190,7 @@ int Font(PpdParser& p, PpdStatement& s) {
   font->encoding = encoding;
   font->charset = charset;
   font->fontId = font_id;
+  p.fontIdSeen[font_id] = true;
   return kPpdOk;
 }
 
@@ -208,13 +209,11 @@ int OrderDependency(PpdParser& p, PpdStatement& s) {
   if (keyword == nullptr) return kPpdSyntax;
 
   PpdOrderDependency* record = AppendRecord(p, p.orderList, p.orderTail);
-  if (record == nullptr) return kPpdNoMemory;
+  if (record == nullptr || (record->keyword = p.names.Intern(p.arena, keyword)) == nullptr) return kPpdNoMemory;
   ++p.orderCount;
-  std::strcpy(record->keyword, keyword);
-  record->nameHash = PpdHashName(keyword);
   record->order = order;
   record->section = section;
-  if (PpdNextToken(&cursor, token) > 0 && PpdStoreString(p.arena, &record->option, token, false) != kPpdOk)
+  if (PpdNextToken(&cursor, token) > 0 && (record->option = p.names.Intern(p.arena, token)) == nullptr)
     return kPpdNoMemory;
   return kPpdOk;
 }
@@ -238,13 +237,11 @@ int UiConstraints(PpdParser& p, PpdStatement& s) {
   PpdConstraint* record = AppendRecord(p, p.constraintList, p.constraintTail);
   if (record == nullptr) return kPpdNoMemory;
   ++p.constraintCount;
-  std::strcpy(record->keyword1, PpdStripStar(keyword1));
-  record->nameHash = PpdHashName(record->keyword1);
-  if (PpdStoreString(p.arena, &record->keyword2, name2, false) != kPpdOk) return kPpdNoMemory;
-  if (option1[0] != '\0' && PpdStoreString(p.arena, &record->option1, option1, false) != kPpdOk)
-    return kPpdNoMemory;
-  if (option2[0] != '\0' && PpdStoreString(p.arena, &record->option2, option2, false) != kPpdOk)
-    return kPpdNoMemory;
+  record->keyword1 = p.names.Intern(p.arena, PpdStripStar(keyword1));
+  record->keyword2 = p.names.Intern(p.arena, name2);
+  if (record->keyword1 == nullptr || record->keyword2 == nullptr) return kPpdNoMemory;
+  if (option1[0] != '\0' && (record->option1 = p.names.Intern(p.arena, option1)) == nullptr) return kPpdNoMemory;
+  if (option2[0] != '\0' && (record->option2 = p.names.Intern(p.arena, option2)) == nullptr) return kPpdNoMemory;
   return kPpdOk;
 }
 

@@ -77,8 +77,8 @@ class Writer {
 uint16_t IndexOf(int position) { return position < 0 ? kPpdNotFoundIndex : static_cast<uint16_t>(position); }
 
 // Finds keyword and option positions for the tables. Files with thousands
-// of constraints make this the busiest part of the flattening, so names are
-// looked up in flat arrays of (hash, name) rather than along the lists.
+// of constraints make this the busiest part of the flattening, so every
+// distinct name is resolved once, by binary search over (hash, name) arrays.
 class PairResolver {
  public:
   explicit PairResolver(const PpdParser& p) {
@@ -91,19 +91,26 @@ class PairResolver {
   }
 
   // Positions of a (keyword, option) pair; option null means the statement
-  // named none.
-  void Find(const char* keyword, const char* option, uint16_t* keyword_index, uint16_t* option_index) {
-    int found = Search(keywords_, keyword);
-    int k = found < 0 ? -1 : keywords_[found].position;
-    *keyword_index = IndexOf(k);
+  // named none. Each name remembers what it resolved to.
+  void Find(PpdName* keyword, PpdName* option, uint16_t* keyword_index, uint16_t* option_index) {
+    if (!keyword->resolved) {
+      keyword->keywordEntry = Search(keywords_, keyword->text, keyword->hash);
+      keyword->keywordPosition = keyword->keywordEntry < 0 ? -1 : keywords_[keyword->keywordEntry].position;
+      keyword->resolved = true;
+    }
+    *keyword_index = IndexOf(keyword->keywordPosition);
     if (option == nullptr) {
       *option_index = kPpdNoOptionIndex;
-    } else if (k < 0) {
+    } else if (keyword->keywordEntry < 0) {
       *option_index = kPpdNotFoundIndex;
     } else {
-      const std::vector<Entry>& options = OptionsOf(found);
-      int o = Search(options, option);
-      *option_index = IndexOf(o < 0 ? -1 : options[o].position);
+      if (option->optionOf != keyword) {
+        const std::vector<Entry>& options = OptionsOf(keyword->keywordEntry);
+        int o = Search(options, option->text, option->hash);
+        option->optionPosition = o < 0 ? -1 : options[o].position;
+        option->optionOf = keyword;
+      }
+      *option_index = IndexOf(option->optionPosition);
     }
   }
 
@@ -124,8 +131,7 @@ class PairResolver {
   }
 
   // Index into entries of the first entry with that name, or -1.
-  static int Search(const std::vector<Entry>& entries, const char* name) {
-    uint32_t hash = PpdHashName(name);
+  static int Search(const std::vector<Entry>& entries, const char* name, uint32_t hash) {
     auto it = std::lower_bound(entries.begin(), entries.end(), hash,
                                [](const Entry& e, uint32_t h) { return e.hash < h; });
     for (; it != entries.end() && it->hash == hash; ++it)
@@ -133,7 +139,6 @@ class PairResolver {
     return -1;
   }
 
-  // The options of the keyword at entries index found.
   const std::vector<Entry>& OptionsOf(int found) {
     if (!options_built_[found]) {
       const auto* keyword = static_cast<const PpdKeyword*>(keywords_[found].record);

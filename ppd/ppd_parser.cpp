@@ -76,7 +76,7 @@ bool Wanted(void* context, PpdStatement& s) {
   const char* keyword = s.mainKeyword;
   if (keyword[0] == '?') return false;
   if (p.openUi != nullptr) {
-    if (std::strcmp(keyword, p.openUi->name) == 0) return true;
+    if (s.mainKeywordHash == p.openUi->nameHash && std::strcmp(keyword, p.openUi->name) == 0) return true;
     if (std::strncmp(keyword, "Default", 7) == 0 && std::strcmp(keyword + 7, p.openUi->name) == 0) return true;
   }
   s.keywordRow = PpdFindKeywordRow(keyword, s.mainKeywordHash);
@@ -137,7 +137,8 @@ int PpdDispatch(PpdParser& p, PpdStatement& s) {
   const char* keyword = s.mainKeyword;
   if (keyword[0] == '?') return kPpdOk;  // query keywords
   if (p.openUi != nullptr) {
-    if (std::strcmp(keyword, p.openUi->name) == 0) return handlers::GenericOption(p, s);
+    if (s.mainKeywordHash == p.openUi->nameHash && std::strcmp(keyword, p.openUi->name) == 0)
+      return handlers::GenericOption(p, s);
     if (std::strncmp(keyword, "Default", 7) == 0 && std::strcmp(keyword + 7, p.openUi->name) == 0)
       return handlers::Default(p, s);
   }
@@ -237,7 +238,14 @@ int FindOrCreateOption(PpdParser& p, uint16_t index, const PpdStatement& s, PpdK
 uint32_t PpdHashName(const char* name) {
   uint32_t h = 0;
   if (name == nullptr) return h;
-  for (auto* p = reinterpret_cast<const unsigned char*>(name); *p != '\0'; ++p) h = (h << 1) ^ *p;
+  auto* p = reinterpret_cast<const unsigned char*>(name);
+  // Four bytes per step where the name allows: the same value as one byte
+  // at a time, with a shorter dependency chain.
+  while (p[0] != '\0' && p[1] != '\0' && p[2] != '\0' && p[3] != '\0') {
+    h = (h << 4) ^ (uint32_t{p[0]} << 3) ^ (uint32_t{p[1]} << 2) ^ (uint32_t{p[2]} << 1) ^ p[3];
+    p += 4;
+  }
+  for (; *p != '\0'; ++p) h = (h << 1) ^ *p;
   return h;
 }
 

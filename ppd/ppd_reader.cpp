@@ -46,7 +46,7 @@ const uint8_t* FindLineEnd(const uint8_t* p, const uint8_t* end) {
 }
 
 struct CrcTables {
-  uint16_t t[8][256];
+  uint16_t t[16][256];
   constexpr CrcTables() : t() {
     for (int i = 0; i < 256; ++i) {
       uint16_t crc = static_cast<uint16_t>(i << 8);
@@ -55,7 +55,7 @@ struct CrcTables {
       t[0][i] = crc;
     }
     // t[k][x]: the CRC of byte x followed by k zero bytes.
-    for (int k = 1; k < 8; ++k)
+    for (int k = 1; k < 16; ++k)
       for (int i = 0; i < 256; ++i) {
         uint16_t prev = t[k - 1][i];
         t[k][i] = static_cast<uint16_t>((prev << 8) ^ t[0][prev >> 8]);
@@ -73,8 +73,18 @@ uint16_t PpdCrc16Bytewise(uint16_t crc, const uint8_t* bytes, size_t size) {
 }
 
 uint16_t PpdCrc16(uint16_t crc, const uint8_t* bytes, size_t size) {
-  // Eight bytes per step: the register is folded into the first two bytes
-  // and each byte contributes its CRC shifted past the bytes after it.
+  // Sixteen bytes per step: the register is folded into the first two
+  // bytes and each byte contributes its CRC shifted past the bytes after it.
+  while (size >= 16) {
+    crc = static_cast<uint16_t>(
+        kCrc.t[15][bytes[0] ^ (crc >> 8)] ^ kCrc.t[14][bytes[1] ^ (crc & 0xFF)] ^
+        kCrc.t[13][bytes[2]] ^ kCrc.t[12][bytes[3]] ^ kCrc.t[11][bytes[4]] ^ kCrc.t[10][bytes[5]] ^
+        kCrc.t[9][bytes[6]] ^ kCrc.t[8][bytes[7]] ^ kCrc.t[7][bytes[8]] ^ kCrc.t[6][bytes[9]] ^
+        kCrc.t[5][bytes[10]] ^ kCrc.t[4][bytes[11]] ^ kCrc.t[3][bytes[12]] ^ kCrc.t[2][bytes[13]] ^
+        kCrc.t[1][bytes[14]] ^ kCrc.t[0][bytes[15]]);
+    bytes += 16;
+    size -= 16;
+  }
   while (size >= 8) {
     crc = static_cast<uint16_t>(
         kCrc.t[7][bytes[0] ^ (crc >> 8)] ^ kCrc.t[6][bytes[1] ^ (crc & 0xFF)] ^

@@ -16,13 +16,20 @@ int HexValue(char c) {
 }
 
 constexpr uint64_t kFixedMax = 0xFFFFFFFFu;
+
+// The bytes that end a token: the terminator, space and tab.
+struct TokenEnd {
+  bool bits[256];
+  constexpr TokenEnd() : bits() { bits[0] = bits[0x20] = bits[0x09] = true; }
+};
+constexpr TokenEnd kTokenEnd;
 }  // namespace
 
 size_t PpdNextToken(const char** cursor, char (&buffer)[kPpdTokenBufferSize]) {
   const char* p = *cursor;
   while (IsBlank(*p)) ++p;
   const char* start = p;
-  while (*p != '\0' && !IsBlank(*p)) ++p;
+  while (!kTokenEnd.bits[static_cast<unsigned char>(*p)]) ++p;
   size_t stored = static_cast<size_t>(p - start);
   if (stored > kPpdTokenBufferSize - 1) stored = kPpdTokenBufferSize - 1;
   std::memcpy(buffer, start, stored);

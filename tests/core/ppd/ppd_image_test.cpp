@@ -148,6 +148,14 @@ TEST(PpdQueries, ListHelpers) {
   EXPECT_EQ(PpdListLength(image->keywords), 4u);
   EXPECT_EQ(PpdListLength<PpdKeyword>(nullptr), 0u);
   EXPECT_EQ(PpdHashName("A4"), (uint32_t{'A'} << 1) ^ '4');
+  // h = (h * 2) XOR byte, for names of every length around the 4-byte steps.
+  std::string name;
+  for (int length = 0; length < 70; ++length) {
+    uint32_t expected = 0;
+    for (unsigned char c : name) expected = (expected << 1) ^ c;
+    EXPECT_EQ(PpdHashName(name.c_str()), expected) << name;
+    name.push_back(static_cast<char>(0x21 + (length * 37) % 0xDE));
+  }
 }
 
 TEST(PpdQueries, LocateOptionMatchesTranslations) {
