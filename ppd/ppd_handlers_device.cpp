@@ -204,44 +204,43 @@ int OrderDependency(PpdParser& p, PpdStatement& s) {
   if (PpdNextToken(&cursor, token) == 0) return kPpdSyntax;
   uint16_t section = 0;
   PpdLookupName(kPpdSectionNames, token, &section);
-  if (PpdNextToken(&cursor, token) == 0) return kPpdSyntax;
-  const char* keyword = PpdStripStar(token);
-  if (keyword == nullptr) return kPpdSyntax;
+  PpdTokenView keyword, option;
+  if (PpdNextTokenView(&cursor, &keyword) == 0 || !PpdStripStar(&keyword)) return kPpdSyntax;
 
   PpdOrderDependency* record = AppendRecord(p, p.orderList, p.orderTail);
-  if (record == nullptr || (record->keyword = p.names.Intern(p.arena, keyword)) == nullptr) return kPpdNoMemory;
+  if (record == nullptr || (record->keyword = p.names.Intern(p.arena, keyword.text, keyword.length)) == nullptr)
+    return kPpdNoMemory;
   ++p.orderCount;
   record->order = order;
   record->section = section;
-  if (PpdNextToken(&cursor, token) > 0 && (record->option = p.names.Intern(p.arena, token)) == nullptr)
+  if (PpdNextTokenView(&cursor, &option) > 0 &&
+      (record->option = p.names.Intern(p.arena, option.text, option.length)) == nullptr)
     return kPpdNoMemory;
   return kPpdOk;
 }
 
 int UiConstraints(PpdParser& p, PpdStatement& s) {
-  char keyword1[kPpdTokenBufferSize];
-  char option1[kPpdTokenBufferSize] = "";
-  char keyword2[kPpdTokenBufferSize];
-  char option2[kPpdTokenBufferSize] = "";
+  PpdTokenView keyword1, option1, keyword2, option2;
   const char* cursor = s.value;
-  if (PpdNextToken(&cursor, keyword1) == 0 || PpdStripStar(keyword1) == nullptr) return kPpdSyntax;
-  if (PpdNextToken(&cursor, keyword2) == 0) return kPpdSyntax;
-  if (keyword2[0] != '*') {
-    std::strcpy(option1, keyword2);
-    if (PpdNextToken(&cursor, keyword2) == 0) return kPpdSyntax;
+  if (PpdNextTokenView(&cursor, &keyword1) == 0 || !PpdStripStar(&keyword1)) return kPpdSyntax;
+  if (PpdNextTokenView(&cursor, &keyword2) == 0) return kPpdSyntax;
+  if (keyword2.text[0] != '*') {
+    option1 = keyword2;
+    if (PpdNextTokenView(&cursor, &keyword2) == 0) return kPpdSyntax;
   }
-  const char* name2 = PpdStripStar(keyword2);
-  if (name2 == nullptr) return kPpdSyntax;
-  PpdNextToken(&cursor, option2);
+  if (!PpdStripStar(&keyword2)) return kPpdSyntax;
+  PpdNextTokenView(&cursor, &option2);
 
   PpdConstraint* record = AppendRecord(p, p.constraintList, p.constraintTail);
   if (record == nullptr) return kPpdNoMemory;
   ++p.constraintCount;
-  record->keyword1 = p.names.Intern(p.arena, PpdStripStar(keyword1));
-  record->keyword2 = p.names.Intern(p.arena, name2);
+  record->keyword1 = p.names.Intern(p.arena, keyword1.text, keyword1.length);
+  record->keyword2 = p.names.Intern(p.arena, keyword2.text, keyword2.length);
   if (record->keyword1 == nullptr || record->keyword2 == nullptr) return kPpdNoMemory;
-  if (option1[0] != '\0' && (record->option1 = p.names.Intern(p.arena, option1)) == nullptr) return kPpdNoMemory;
-  if (option2[0] != '\0' && (record->option2 = p.names.Intern(p.arena, option2)) == nullptr) return kPpdNoMemory;
+  if (option1.length > 0 && (record->option1 = p.names.Intern(p.arena, option1.text, option1.length)) == nullptr)
+    return kPpdNoMemory;
+  if (option2.length > 0 && (record->option2 = p.names.Intern(p.arena, option2.text, option2.length)) == nullptr)
+    return kPpdNoMemory;
   return kPpdOk;
 }
 

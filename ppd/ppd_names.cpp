@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "ppd/ppd_image.h"
 
 namespace psui {
 
@@ -27,20 +26,22 @@ bool PpdNameTable::Grow(PpdArena& arena) {
   return true;
 }
 
-PpdName* PpdNameTable::Intern(PpdArena& arena, const char* text) {
+PpdName* PpdNameTable::Intern(PpdArena& arena, const char* text, size_t length) {
   if (count_ * 2 >= capacity_ && !Grow(arena)) return nullptr;
-  uint32_t hash = PpdHashName(text);
+  uint32_t hash = 0;
+  for (size_t i = 0; i < length; ++i) hash = (hash << 1) ^ static_cast<unsigned char>(text[i]);
   uint32_t slot = Spread(hash) & (capacity_ - 1);
   for (; slots_[slot] != nullptr; slot = (slot + 1) & (capacity_ - 1)) {
     PpdName* name = slots_[slot];
-    if (name->hash == hash && std::strcmp(name->text, text) == 0) return name;
+    if (name->hash == hash && name->length == length && std::memcmp(name->text, text, length) == 0) return name;
   }
-  size_t length = std::strlen(text);
   auto* name = arena.New<PpdName>();
   auto* copy = static_cast<char*>(arena.Allocate(length + 1));
   if (name == nullptr || copy == nullptr) return nullptr;
-  std::memcpy(copy, text, length + 1);
+  std::memcpy(copy, text, length);
+  copy[length] = '\0';
   name->text = copy;
+  name->length = static_cast<uint32_t>(length);
   name->hash = hash;
   slots_[slot] = name;
   ++count_;

@@ -4,6 +4,7 @@
 // copied and later resolved to its position only once.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "ppd/ppd_arena.h"
@@ -12,6 +13,7 @@ namespace psui {
 
 struct PpdName {
   const char* text;
+  uint32_t length;
   uint32_t hash;  // PpdHashName(text)
   // Filled while the image tables are built.
   bool resolved;          // keywordEntry and keywordPosition are known
@@ -23,8 +25,9 @@ struct PpdName {
 
 class PpdNameTable {
  public:
-  // The one stored PpdName for text; null when the arena is exhausted.
-  PpdName* Intern(PpdArena& arena, const char* text);
+  // The one stored PpdName for the length bytes at text (no NUL among
+  // them); null when the arena is exhausted.
+  PpdName* Intern(PpdArena& arena, const char* text, size_t length);
 
  private:
   bool Grow(PpdArena& arena);

@@ -38,6 +38,27 @@ size_t PpdNextToken(const char** cursor, char (&buffer)[kPpdTokenBufferSize]) {
   return stored;
 }
 
+size_t PpdNextTokenView(const char** cursor, PpdTokenView* token) {
+  const char* p = *cursor;
+  while (IsBlank(*p)) ++p;
+  const char* start = p;
+  while (!kTokenEnd.bits[static_cast<unsigned char>(*p)]) ++p;
+  size_t length = static_cast<size_t>(p - start);
+  if (length > kPpdTokenBufferSize - 1) length = kPpdTokenBufferSize - 1;
+  token->text = start;
+  token->length = length;
+  *cursor = p;
+  return length;
+}
+
+bool PpdStripStar(PpdTokenView* token) {
+  if (token->length > 0 && token->text[0] == '*') {
+    ++token->text;
+    --token->length;
+  }
+  return token->length > 0;
+}
+
 int PpdParseInteger(const char* text, uint32_t* value) {
   const char* p = text;
   bool negative = *p == '-';
