@@ -45,6 +45,25 @@ const uint8_t* FindLineEnd(const uint8_t* p, const uint8_t* end) {
   return cr != nullptr ? cr : lf;
 }
 
+// Eight bytes at a time: nonzero when some byte of word equals b (a match
+// may also mark bytes after it; the caller rescans byte by byte).
+inline uint64_t HasByte(uint64_t word, uint8_t b) {
+  uint64_t v = word ^ (0x0101010101010101ull * b);
+  return (v - 0x0101010101010101ull) & ~v & 0x8080808080808080ull;
+}
+
+// The first CR, LF or '/' in [p, end), or end.
+const uint8_t* FindStringValueEnd(const uint8_t* p, const uint8_t* end) {
+  while (end - p >= 8) {
+    uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    if (HasByte(word, '\n') | HasByte(word, '\r') | HasByte(word, '/')) break;
+    p += 8;
+  }
+  while (p != end && !Is(*p, kStringValueEnd)) ++p;
+  return p;
+}
+
 struct CrcTables {
   uint16_t t[16][256];
   constexpr CrcTables() : t() {
@@ -171,10 +190,10 @@ class Cutter {
   int Run() {
     uint8_t c;
     if (!FindStart(&c)) return kPpdEndOfFile;
-    int result = ReadRun(&c, kMainKeywordChar, s_.mainKeyword, kPpdKeywordCapacity, &s_.mainKeywordLength);
+    int result = ReadRun(&c, kMainKeywordChar, s_.mainKeyword, kPpdKeywordCapacity, &s_.mainKeywordLength,
+                         &s_.mainKeywordHash);
     if (result != kPpdOk) return result;
     if (s_.mainKeywordLength == 0) return kPpdSyntax;
-    s_.mainKeywordHash = PpdHashName(s_.mainKeyword);
     if (filter_ != nullptr) s_.skipped = !filter_->wanted(filter_->context, s_);
     if (!SkipBlanks(&c)) return kPpdEndOfFile;
     if (IsLineEnd(c)) return kPpdOk;  // keyword only, e.g. *End
@@ -205,8 +224,7 @@ class Cutter {
       return DiscardLine();
     }
     const uint8_t* start = p_ - 1;
-    const uint8_t* stop = start;
-    while (stop != end_ && !Is(*stop, kStringValueEnd)) ++stop;
+    const uint8_t* stop = FindStringValueEnd(start, end_);
     if (stop == end_) return AtEnd();
     s_.valueKind = c == '^' ? kPpdValueSymbol : kPpdValueString;
     result = s_.skipped ? kPpdOk : SetValue(start, stop);
@@ -247,12 +265,16 @@ class Cutter {
   // *c (already consumed) into field. On success *c is the byte after the
   // run. A run longer than capacity is kPpdNoMemory, a run the file ends in
   // kPpdEndOfFile.
-  int ReadRun(uint8_t* c, uint8_t set, char* field, uint32_t capacity, uint32_t* length) {
+  // With hash, also gives PpdHashName of the run.
+  int ReadRun(uint8_t* c, uint8_t set, char* field, uint32_t capacity, uint32_t* length,
+              uint32_t* hash = nullptr) {
     const uint8_t* start = p_ - 1;
     size_t available = static_cast<size_t>(end_ - start);
     const uint8_t* limit = available > capacity + 1 ? start + capacity + 1 : end_;
     const uint8_t* q = start;
-    while (q != limit && Is(*q, set)) ++q;
+    uint32_t h = 0;
+    while (q != limit && Is(*q, set)) h = (h << 1) ^ *q++;
+    if (hash != nullptr) *hash = h;
     size_t n = static_cast<size_t>(q - start);
     if (n > capacity) return kPpdNoMemory;
     if (q == end_) return AtEnd();
