@@ -79,6 +79,19 @@ TEST(PpdReadStatement, StringValuesKeepTrailingBlanksAndLoseTextAfterASlash) {
   EXPECT_EQ(cuts[1].translation, "");
 }
 
+TEST(PpdReadStatement, StringValuesEndAtTheFirstLineEndOrSlashWhereverItFalls) {
+  for (size_t length = 0; length < 40; ++length) {
+    std::string value;
+    for (size_t i = 0; i < length; ++i) value.push_back(static_cast<char>('a' + i % 26));
+    for (const char* stop : {"\n", "\r\n", "/x\n"}) {
+      auto cuts = CutAll("*K: " + value + stop + "*Next: 1\n");
+      ASSERT_EQ(cuts.size(), 2u) << length << stop;
+      EXPECT_EQ(cuts[0].value, value) << length;
+      EXPECT_EQ(cuts[1].main, "Next");
+    }
+  }
+}
+
 TEST(PpdReadStatement, KeywordAndTranslationLimits) {
   const std::string k40(40, 'K');
   const std::string o40(40, 'o');
