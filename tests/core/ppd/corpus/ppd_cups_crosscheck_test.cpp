@@ -87,32 +87,41 @@ class FileText {
   std::string encoding_;
 };
 
-// A translation converted from the file's language encoding to UTF-8, the
-// way libcups presents it.
-std::string ToUtf8(const std::string& text, const std::string& encoding) {
-  const char* from = "ISO-8859-1";
-  if (encoding == "ISOLatin2") from = "ISO-8859-2";
-  else if (encoding == "ISOLatin5") from = "ISO-8859-9";
-  else if (encoding == "JIS83-RKSJ") from = "SHIFT_JISX0213";
-  else if (encoding == "MacStandard") from = "MACINTOSH";
-  else if (encoding == "WindowsANSI") from = "CP1252";
-  // Opening a converter loads and maps its module: keep one per encoding.
-  static std::map<std::string, iconv_t> converters;
-  auto found = converters.find(from);
-  if (found == converters.end()) found = converters.emplace(from, iconv_open("UTF-8", from)).first;
-  iconv_t cd = found->second;
-  if (cd == reinterpret_cast<iconv_t>(-1)) return text;
-  iconv(cd, nullptr, nullptr, nullptr, nullptr);
-  std::string out(text.size() * 4 + 4, '\0');
-  char* in = const_cast<char*>(text.data());
-  size_t in_left = text.size();
-  char* op = out.data();
-  size_t out_left = out.size();
-  size_t done = iconv(cd, &in, &in_left, &op, &out_left);
-  if (done == static_cast<size_t>(-1)) return text;
-  out.resize(out.size() - out_left);
-  return out;
-}
+// Converts translations from a file's language encoding to UTF-8, the
+// way libcups presents them. Opening a converter loads and maps its module,
+// so one is kept per encoding for the whole run.
+class Utf8Converter {
+ public:
+  ~Utf8Converter() {
+    for (auto& [name, cd] : converters_)
+      if (cd != reinterpret_cast<iconv_t>(-1)) iconv_close(cd);
+  }
+
+  std::string Convert(const std::string& text, const std::string& encoding) {
+    const char* from = "ISO-8859-1";
+    if (encoding == "ISOLatin2") from = "ISO-8859-2";
+    else if (encoding == "ISOLatin5") from = "ISO-8859-9";
+    else if (encoding == "JIS83-RKSJ") from = "SHIFT_JISX0213";
+    else if (encoding == "MacStandard") from = "MACINTOSH";
+    else if (encoding == "WindowsANSI") from = "CP1252";
+    auto found = converters_.find(from);
+    if (found == converters_.end()) found = converters_.emplace(from, iconv_open("UTF-8", from)).first;
+    iconv_t cd = found->second;
+    if (cd == reinterpret_cast<iconv_t>(-1)) return text;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    std::string out(text.size() * 4 + 4, '\0');
+    char* in = const_cast<char*>(text.data());
+    size_t in_left = text.size();
+    char* op = out.data();
+    size_t out_left = out.size();
+    if (iconv(cd, &in, &in_left, &op, &out_left) == static_cast<size_t>(-1)) return text;
+    out.resize(out.size() - out_left);
+    return out;
+  }
+
+ private:
+  std::map<std::string, iconv_t> converters_;
+};
 
 // What libcups made of one file, as cups_facts prints it.
 struct CupsSize {
@@ -190,6 +199,7 @@ bool ReadFacts(FILE* in, CupsFacts* facts) {
 }
 
 struct Comparison {
+  Utf8Converter* utf8;
   std::map<std::string, size_t>* classes;
   std::vector<std::string>* failures;
   std::string file;
@@ -316,7 +326,7 @@ void ComparePageSizes(Comparison& c, const PpdImage& image, const CupsFacts& cup
     const std::string& their_text = their_texts[static_cast<size_t>(it - theirs.begin())];
     std::string our_text = size->translation != nullptr ? size->translation : "";
     if (our_text != their_text) {
-      if ((size->translation == nullptr && their_text == size->name) || ToUtf8(our_text, text.encoding()) == their_text)
+      if ((size->translation == nullptr && their_text == size->name) || c.utf8->Convert(our_text, text.encoding()) == their_text)
         c.Count(kCupsTranslations);
       else
         c.Fail(std::string("translation of ") + size->name + ": '" + our_text + "' vs '" + their_text + "'");
@@ -369,11 +379,12 @@ TEST(PpdCupsCrossCheck, AgreesWithLibcupsExceptForTheKnownClasses) {
   FILE* facts_stream = popen((cups_facts + " < " + list).c_str(), "r");
   ASSERT_NE(facts_stream, nullptr);
 
+  Utf8Converter utf8;
   std::map<std::string, size_t> classes;
   std::vector<std::string> failures;
   size_t agreeing = 0;
   for (const std::string& file : files) {
-    Comparison c{&classes, &failures, file, {}};
+    Comparison c{&utf8, &classes, &failures, file, {}};
     size_t failures_before = failures.size();
     CupsFacts cups;
     if (!ReadFacts(facts_stream, &cups) || cups.file != file) {
