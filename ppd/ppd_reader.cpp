@@ -115,8 +115,10 @@ uint16_t PpdCrc16(uint16_t crc, const uint8_t* bytes, size_t size) {
   return PpdCrc16Bytewise(crc, bytes, size);
 }
 
+platform::MappedView PpdMapFile(const char* path) { return platform::MapFileReadOnly(path); }
+
 PpdReader::PpdReader(const char* path, uint16_t* crc) : crc_(crc) {
-  view_ = platform::MapFileReadOnly(path);
+  view_ = PpdMapFile(path);
   base_ = view_.data;
   cursor_ = crcThrough_ = base_;
   end_ = base_ != nullptr ? base_ + view_.size : nullptr;

@@ -29,6 +29,11 @@ uint16_t PpdCrc16Bytewise(uint16_t crc, const uint8_t* bytes, size_t size);
 
 struct PpdStatement;
 
+// Maps the whole file at path read-only: the view and its size, or a null
+// view when the file cannot be opened, is empty, is not a regular file, is
+// larger than 32 bits can count or cannot be mapped.
+platform::MappedView PpdMapFile(const char* path);
+
 // Lets the statement loop say, once the main keyword is known, whether it
 // will use the statement at all. The value of an unwanted statement is
 // stepped over without being copied; the statement is cut exactly the same.
