@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "ppd/ppd_image_build.h"
 #include "tests/core/ppd/ppd_image_check.h"
 #include "tests/core/ppd/ppd_test_util.h"
@@ -268,6 +272,14 @@ TEST_F(PpdFiles, CompileMapsTheFileAndRefusesWhatCannotBeMapped) {
   EXPECT_EQ(PpdCompile((::testing::TempDir() + "psui_ppd_missing.ppd").c_str()), nullptr);
   EXPECT_EQ(PpdCompile(::testing::TempDir().c_str()), nullptr) << "a folder";
   EXPECT_EQ(PpdCompile(nullptr), nullptr);
+#ifndef _WIN32
+  // A FIFO must neither block the open nor be read.
+  std::string fifo = ::testing::TempDir() + "psui_ppd_fifo.ppd";
+  std::remove(fifo.c_str());
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  paths_.push_back(fifo);
+  EXPECT_EQ(PpdCompile(fifo.c_str()), nullptr);
+#endif
 }
 
 TEST_F(PpdFiles, LoadImageCachesOnePathAndReplacesItForAnother) {
