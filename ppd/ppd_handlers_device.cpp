@@ -162,7 +162,7 @@ int Font(PpdParser& p, PpdStatement& s) {
   uint16_t font_id = 0;
   PpdLookupName(kPpdStandardFonts, s.optionKeyword, &font_id);
   if (font_id == 0) return kPpdOk;
-  if (PpdFindOption(p.fonts, s.optionKeyword) != nullptr) return kPpdOk;  // first wins
+  if (font_id >= kPpdStandardFontRows || p.fontIdSeen[font_id]) return kPpdOk;  // first wins
 
   char token[kPpdTokenBufferSize];
   const char* cursor = s.value;
@@ -190,6 +190,7 @@ int Font(PpdParser& p, PpdStatement& s) {
   font->encoding = encoding;
   font->charset = charset;
   font->fontId = font_id;
+  p.fontIdSeen[font_id] = true;
   return kPpdOk;
 }
 
@@ -203,47 +204,42 @@ int OrderDependency(PpdParser& p, PpdStatement& s) {
   if (PpdNextToken(&cursor, token) == 0) return kPpdSyntax;
   uint16_t section = 0;
   PpdLookupName(kPpdSectionNames, token, &section);
-  if (PpdNextToken(&cursor, token) == 0) return kPpdSyntax;
-  const char* keyword = PpdStripStar(token);
-  if (keyword == nullptr) return kPpdSyntax;
+  PpdTokenView keyword, option;
+  if (PpdNextTokenView(&cursor, &keyword) == 0 || !PpdStripStar(&keyword)) return kPpdSyntax;
 
   PpdOrderDependency* record = AppendRecord(p, p.orderList, p.orderTail);
-  if (record == nullptr) return kPpdNoMemory;
+  if (record == nullptr || (record->keyword = p.names.Intern(p.arena, keyword.text, keyword.length)) == nullptr)
+    return kPpdNoMemory;
   ++p.orderCount;
-  std::strcpy(record->keyword, keyword);
-  record->nameHash = PpdHashName(keyword);
   record->order = order;
   record->section = section;
-  if (PpdNextToken(&cursor, token) > 0 && PpdStoreString(p.arena, &record->option, token, false) != kPpdOk)
+  if (PpdNextTokenView(&cursor, &option) > 0 &&
+      (record->option = p.names.Intern(p.arena, option.text, option.length)) == nullptr)
     return kPpdNoMemory;
   return kPpdOk;
 }
 
 int UiConstraints(PpdParser& p, PpdStatement& s) {
-  char keyword1[kPpdTokenBufferSize];
-  char option1[kPpdTokenBufferSize] = "";
-  char keyword2[kPpdTokenBufferSize];
-  char option2[kPpdTokenBufferSize] = "";
+  PpdTokenView keyword1, option1, keyword2, option2;
   const char* cursor = s.value;
-  if (PpdNextToken(&cursor, keyword1) == 0 || PpdStripStar(keyword1) == nullptr) return kPpdSyntax;
-  if (PpdNextToken(&cursor, keyword2) == 0) return kPpdSyntax;
-  if (keyword2[0] != '*') {
-    std::strcpy(option1, keyword2);
-    if (PpdNextToken(&cursor, keyword2) == 0) return kPpdSyntax;
+  if (PpdNextTokenView(&cursor, &keyword1) == 0 || !PpdStripStar(&keyword1)) return kPpdSyntax;
+  if (PpdNextTokenView(&cursor, &keyword2) == 0) return kPpdSyntax;
+  if (keyword2.text[0] != '*') {
+    option1 = keyword2;
+    if (PpdNextTokenView(&cursor, &keyword2) == 0) return kPpdSyntax;
   }
-  const char* name2 = PpdStripStar(keyword2);
-  if (name2 == nullptr) return kPpdSyntax;
-  PpdNextToken(&cursor, option2);
+  if (!PpdStripStar(&keyword2)) return kPpdSyntax;
+  PpdNextTokenView(&cursor, &option2);
 
   PpdConstraint* record = AppendRecord(p, p.constraintList, p.constraintTail);
   if (record == nullptr) return kPpdNoMemory;
   ++p.constraintCount;
-  std::strcpy(record->keyword1, PpdStripStar(keyword1));
-  record->nameHash = PpdHashName(record->keyword1);
-  if (PpdStoreString(p.arena, &record->keyword2, name2, false) != kPpdOk) return kPpdNoMemory;
-  if (option1[0] != '\0' && PpdStoreString(p.arena, &record->option1, option1, false) != kPpdOk)
+  record->keyword1 = p.names.Intern(p.arena, keyword1.text, keyword1.length);
+  record->keyword2 = p.names.Intern(p.arena, keyword2.text, keyword2.length);
+  if (record->keyword1 == nullptr || record->keyword2 == nullptr) return kPpdNoMemory;
+  if (option1.length > 0 && (record->option1 = p.names.Intern(p.arena, option1.text, option1.length)) == nullptr)
     return kPpdNoMemory;
-  if (option2[0] != '\0' && PpdStoreString(p.arena, &record->option2, option2, false) != kPpdOk)
+  if (option2.length > 0 && (record->option2 = p.names.Intern(p.arena, option2.text, option2.length)) == nullptr)
     return kPpdNoMemory;
   return kPpdOk;
 }

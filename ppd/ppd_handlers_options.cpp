@@ -20,22 +20,37 @@ int OptionOf(PpdParser& p, uint16_t index, const PpdStatement& s, PpdOption** op
   return FindOrCreateOption(p, index, s, &keyword, option);
 }
 
+// The statement's value stored into a string field of its option.
+template <typename T>
+int StoreOptionString(PpdParser& p, const PpdStatement& s, uint16_t index, const char* T::*field,
+                      bool decode = false) {
+  PpdOption* o = nullptr;
+  int result = OptionOf(p, index, s, &o);
+  if (result != kPpdOk) return result;
+  return PpdStoreString(p.arena, &(As<T>(o)->*field), s.value, decode);
+}
+
+// The same for the three resolution statements, which also record which
+// of them came last once their option is found.
+int StoreResolutionString(PpdParser& p, const PpdStatement& s, const char* PpdResolutionOption::*field,
+                          bool decode, uint16_t kind) {
+  PpdOption* o = nullptr;
+  int result = OptionOf(p, kPpdResolution, s, &o);
+  if (result != kPpdOk) return result;
+  p.resolutionKind = kind;
+  return PpdStoreString(p.arena, &(As<PpdResolutionOption>(o)->*field), s.value, decode);
+}
+
 PpdFixed AddOnePoint(PpdFixed value) { return value > 0xFFFFFFFFu - 256 ? 0xFFFFFFFFu : value + 256; }
 
 }  // namespace
 
 int PageSize(PpdParser& p, PpdStatement& s) {
-  PpdOption* o = nullptr;
-  int result = OptionOf(p, kPpdPageSize, s, &o);
-  if (result != kPpdOk) return result;
-  return PpdStoreString(p.arena, &o->code, s.value, false);
+  return StoreOptionString(p, s, kPpdPageSize, &PpdOption::code);
 }
 
 int PageRegion(PpdParser& p, PpdStatement& s) {
-  PpdOption* o = nullptr;
-  int result = OptionOf(p, kPpdPageSize, s, &o);
-  if (result != kPpdOk) return result;
-  return PpdStoreString(p.arena, &As<PpdPageSizeOption>(o)->regionCode, s.value, false);
+  return StoreOptionString(p, s, kPpdPageSize, &PpdPageSizeOption::regionCode);
 }
 
 int ImageableArea(PpdParser& p, PpdStatement& s) {
@@ -115,27 +130,15 @@ int DefaultJclResolution(PpdParser& p, PpdStatement& s) {
 }
 
 int Resolution(PpdParser& p, PpdStatement& s) {
-  PpdOption* o = nullptr;
-  int result = OptionOf(p, kPpdResolution, s, &o);
-  if (result != kPpdOk) return result;
-  p.resolutionKind = 0;
-  return PpdStoreString(p.arena, &o->code, s.value, false);
+  return StoreResolutionString(p, s, &PpdOption::code, false, 0);
 }
 
 int JclResolution(PpdParser& p, PpdStatement& s) {
-  PpdOption* o = nullptr;
-  int result = OptionOf(p, kPpdResolution, s, &o);
-  if (result != kPpdOk) return result;
-  p.resolutionKind = 1;
-  return PpdStoreString(p.arena, &As<PpdResolutionOption>(o)->jclCode, s.value, true);
+  return StoreResolutionString(p, s, &PpdResolutionOption::jclCode, true, 1);
 }
 
 int SetResolution(PpdParser& p, PpdStatement& s) {
-  PpdOption* o = nullptr;
-  int result = OptionOf(p, kPpdResolution, s, &o);
-  if (result != kPpdOk) return result;
-  p.resolutionKind = 2;
-  return PpdStoreString(p.arena, &As<PpdResolutionOption>(o)->setCode, s.value, false);
+  return StoreResolutionString(p, s, &PpdResolutionOption::setCode, false, 2);
 }
 
 int ResScreenAngle(PpdParser& p, PpdStatement& s) {
@@ -153,10 +156,7 @@ int ResScreenFreq(PpdParser& p, PpdStatement& s) {
 }
 
 int InstalledMemory(PpdParser& p, PpdStatement& s) {
-  PpdOption* o = nullptr;
-  int result = OptionOf(p, kPpdVmOption, s, &o);
-  if (result != kPpdOk) return result;
-  return PpdStoreString(p.arena, &o->code, s.value, false);
+  return StoreOptionString(p, s, kPpdVmOption, &PpdOption::code);
 }
 
 int VmOption(PpdParser& p, PpdStatement& s) {

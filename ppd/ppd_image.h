@@ -265,7 +265,8 @@ PpdImage* PpdCompile(const char* path);
 PpdImage* PpdCompileBuffer(const uint8_t* data, size_t size, const char* path);
 
 // Releases an image (null is accepted). Releasing the cached image also
-// empties the cache, so a later PpdLoadImage compiles again.
+// empties the cache, so a later PpdLoadImage compiles again. Given a
+// parse-time model (isImage 0) it releases that model with all its records.
 void PpdFreeImage(PpdImage* image);
 
 // h = (h * 2) XOR byte over the name, unsigned 32-bit.

@@ -2,8 +2,11 @@
 // turns the offsets stored in the block into addresses.
 #include "ppd/ppd_image_build.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <new>
+#include <vector>
 
 namespace psui {
 
@@ -73,27 +76,89 @@ class Writer {
 // A table index: the position, or kPpdNotFoundIndex.
 uint16_t IndexOf(int position) { return position < 0 ? kPpdNotFoundIndex : static_cast<uint16_t>(position); }
 
-// Keyword and option positions of a (keyword, option) pair; option null
-// means the statement named none.
-void FindPair(const PpdParser& p, const char* keyword, const char* option, uint16_t* keyword_index,
-              uint16_t* option_index) {
-  int k = -1;
-  const PpdKeyword* record = PpdFindIndex<PpdKeyword>(p.keywords, keyword, &k);
-  *keyword_index = IndexOf(k);
-  if (option == nullptr) {
-    *option_index = kPpdNoOptionIndex;
-  } else if (record == nullptr) {
-    *option_index = kPpdNotFoundIndex;
-  } else {
-    int o = -1;
-    PpdFindIndex<PpdOption>(record->options, option, &o);
-    *option_index = IndexOf(o);
+// Finds keyword and option positions for the tables. Files with thousands
+// of constraints make this the busiest part of the flattening, so every
+// distinct name is resolved once, by binary search over (hash, name) arrays.
+class PairResolver {
+ public:
+  explicit PairResolver(const PpdParser& p) {
+    int position = 0;
+    for (const PpdKeyword* k = p.keywords; k != nullptr; k = k->next)
+      keywords_.push_back({k->nameHash, position++, k->name, k});
+    Sort(keywords_);
+    options_.resize(keywords_.size());
+    options_built_.resize(keywords_.size(), false);
   }
-}
+
+  // Positions of a (keyword, option) pair; option null means the statement
+  // named none. Each name remembers what it resolved to.
+  void Find(PpdName* keyword, PpdName* option, uint16_t* keyword_index, uint16_t* option_index) {
+    if (!keyword->resolved) {
+      keyword->keywordEntry = Search(keywords_, keyword->text, keyword->hash);
+      keyword->keywordPosition = keyword->keywordEntry < 0 ? -1 : keywords_[keyword->keywordEntry].position;
+      keyword->resolved = true;
+    }
+    *keyword_index = IndexOf(keyword->keywordPosition);
+    if (option == nullptr) {
+      *option_index = kPpdNoOptionIndex;
+    } else if (keyword->keywordEntry < 0) {
+      *option_index = kPpdNotFoundIndex;
+    } else {
+      if (option->optionOf != keyword) {
+        const std::vector<Entry>& options = OptionsOf(keyword->keywordEntry);
+        int o = Search(options, option->text, option->hash);
+        option->optionPosition = o < 0 ? -1 : options[o].position;
+        option->optionOf = keyword;
+      }
+      *option_index = IndexOf(option->optionPosition);
+    }
+  }
+
+ private:
+  // Sorted by hash, then by position, so that the first of equal names
+  // (the one a list walk would find) comes first.
+  struct Entry {
+    uint32_t hash;
+    int position;
+    const char* name;
+    const void* record;
+  };
+
+  static void Sort(std::vector<Entry>& entries) {
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+      return a.hash != b.hash ? a.hash < b.hash : a.position < b.position;
+    });
+  }
+
+  // Index into entries of the first entry with that name, or -1.
+  static int Search(const std::vector<Entry>& entries, const char* name, uint32_t hash) {
+    auto it = std::lower_bound(entries.begin(), entries.end(), hash,
+                               [](const Entry& e, uint32_t h) { return e.hash < h; });
+    for (; it != entries.end() && it->hash == hash; ++it)
+      if (std::strcmp(it->name, name) == 0) return static_cast<int>(it - entries.begin());
+    return -1;
+  }
+
+  const std::vector<Entry>& OptionsOf(int found) {
+    if (!options_built_[found]) {
+      const auto* keyword = static_cast<const PpdKeyword*>(keywords_[found].record);
+      int position = 0;
+      for (const PpdOption* o = keyword->options; o != nullptr; o = o->next)
+        options_[found].push_back({o->nameHash, position++, o->name, o});
+      Sort(options_[found]);
+      options_built_[found] = true;
+    }
+    return options_[found];
+  }
+
+  std::vector<Entry> keywords_;
+  std::vector<std::vector<Entry>> options_;
+  std::vector<bool> options_built_;
+};
 
 size_t TableEntries(size_t count) { return count > 0xFFFF ? 0xFFFF : count; }
 
-void WriteOrderTable(const PpdParser& p, Writer& w, PpdImage* header) {
+void WriteOrderTable(const PpdParser& p, PairResolver* pairs, Writer& w, PpdImage* header) {
   size_t count = TableEntries(p.orderCount);
   void* at = nullptr;
   size_t offset = w.Reserve(sizeof(PpdOrderDependencyTable) + count * sizeof(PpdOrderDependencyEntry), &at);
@@ -105,14 +170,14 @@ void WriteOrderTable(const PpdParser& p, Writer& w, PpdImage* header) {
   PpdOrderDependencyEntry* entry = table->entries();
   const PpdOrderDependency* d = p.orderList;
   for (size_t i = 0; i < count; ++i, d = d->next, ++entry) {
-    FindPair(p, d->keyword, d->option, &entry->keywordIndex, &entry->optionIndex);
+    pairs->Find(d->keyword, d->option, &entry->keywordIndex, &entry->optionIndex);
     if (entry->optionIndex == kPpdNotFoundIndex) entry->keywordIndex = kPpdNotFoundIndex;
     entry->order = d->order;
     entry->section = d->section;
   }
 }
 
-void WriteConstraintTable(const PpdParser& p, Writer& w, PpdImage* header) {
+void WriteConstraintTable(const PpdParser& p, PairResolver* pairs, Writer& w, PpdImage* header) {
   size_t count = TableEntries(p.constraintCount);
   void* at = nullptr;
   size_t offset = w.Reserve(sizeof(PpdConstraintTable) + count * sizeof(PpdConstraintEntry), &at);
@@ -124,8 +189,8 @@ void WriteConstraintTable(const PpdParser& p, Writer& w, PpdImage* header) {
   PpdConstraintEntry* entry = table->entries();
   const PpdConstraint* c = p.constraintList;
   for (size_t i = 0; i < count; ++i, c = c->next, ++entry) {
-    FindPair(p, c->keyword1, c->option1, &entry->keyword1, &entry->option1);
-    FindPair(p, c->keyword2, c->option2, &entry->keyword2, &entry->option2);
+    pairs->Find(c->keyword1, c->option1, &entry->keyword1, &entry->option1);
+    pairs->Find(c->keyword2, c->option2, &entry->keyword2, &entry->option2);
     if (entry->keyword1 == kPpdNotFoundIndex || entry->option1 == kPpdNotFoundIndex ||
         entry->keyword2 == kPpdNotFoundIndex || entry->option2 == kPpdNotFoundIndex)
       entry->keyword1 = kPpdNotFoundIndex;
@@ -211,7 +276,7 @@ PpdFont* WriteFont(const PpdFont* font, Writer& w, PpdFont** link) {
 }
 
 // One pass over the whole model, in image order.
-void Walk(PpdParser& p, Writer& w) {
+void Walk(PpdParser& p, PairResolver* pairs, Writer& w) {
   size_t header_offset = 0;
   PpdImage* header = w.Record<PpdImage>(&p, sizeof(PpdImage), &header_offset);
   if (header != nullptr) {
@@ -223,8 +288,8 @@ void Walk(PpdParser& p, Writer& w) {
       &PpdImage::ppdPath,    &PpdImage::nickName, &PpdImage::password,           &PpdImage::exitServer,
       &PpdImage::customPageSizeCode, &PpdImage::jclBegin, &PpdImage::jclToPsInterpreter, &PpdImage::jclEnd};
   for (auto field : strings) w.String(FieldOf(header, field), p.*field);
-  WriteOrderTable(p, w, header);
-  WriteConstraintTable(p, w, header);
+  WriteOrderTable(p, pairs, w, header);
+  WriteConstraintTable(p, pairs, w, header);
 
   PpdKeyword** keyword_link = header != nullptr ? &header->keywords : nullptr;
   for (PpdKeyword* k = p.keywords; k != nullptr; k = k->next) {
@@ -250,15 +315,22 @@ void FixLink(T*& field, uint8_t* base, uint32_t size) {
 
 PpdImage* PpdFlatten(PpdParser* parser) {
   Writer measure(nullptr);
-  Walk(*parser, measure);
+  Walk(*parser, nullptr, measure);
   size_t size = measure.size();
   uint8_t* block = size <= UINT32_MAX ? static_cast<uint8_t*>(std::calloc(1, size)) : nullptr;
   if (block == nullptr) {
     PpdFreeParser(parser);
     return nullptr;
   }
-  Writer writer(block);
-  Walk(*parser, writer);
+  try {
+    PairResolver pairs(*parser);
+    Writer writer(block);
+    Walk(*parser, &pairs, writer);
+  } catch (const std::bad_alloc&) {
+    std::free(block);
+    PpdFreeParser(parser);
+    return nullptr;
+  }
   auto* image = reinterpret_cast<PpdImage*>(block);
   image->imageSize = static_cast<uint32_t>(size);
   image->formatVersion = 3;

@@ -108,33 +108,43 @@ const PpdBuiltinKeyword kPpdBuiltinKeywords[kPpdBuiltinCount + 1] = {
 
 namespace {
 
-// Open addressing over 127 slots keyed by PpdHashName; built once.
+// Open addressing keyed by PpdHashName, built once. Most statements of a
+// file name keywords outside the table, so the table is kept sparse for
+// short unsuccessful searches.
 class KeywordIndex {
  public:
-  static constexpr int kSlots = 127;
+  static constexpr int kSlots = 512;
   static constexpr uint8_t kEmpty = kPpdKeywordRows;
 
   KeywordIndex() {
     for (auto& slot : slots_) slot = {0, kEmpty};
     for (uint8_t row = 0; row < kPpdKeywordRows; ++row) {
       uint32_t hash = PpdHashName(kPpdKeywordTable[row].name);
-      int slot = static_cast<int>(hash % kSlots);
+      int slot = Home(hash);
       while (slots_[slot].row != kEmpty) slot = (slot + 1) % kSlots;
       slots_[slot] = {hash, row};
     }
   }
 
-  int Find(const char* name) const {
-    uint32_t hash = PpdHashName(name);
-    for (int slot = static_cast<int>(hash % kSlots); slots_[slot].row != kEmpty;
+  int Find(const char* name, uint32_t hash) const {
+    for (int slot = Home(hash); slots_[slot].row != kEmpty;
          slot = (slot + 1) % kSlots) {
-      if (slots_[slot].hash == hash && std::strcmp(kPpdKeywordTable[slots_[slot].row].name, name) == 0)
+      if (slots_[slot].hash == hash && NamesMatch(kPpdKeywordTable[slots_[slot].row].name, name))
         return slots_[slot].row;
     }
     return -1;
   }
 
  private:
+  static int Home(uint32_t hash) { return static_cast<int>(((hash ^ (hash >> 9)) * 0x9E3779B1u) >> 23); }
+
+  // Equal hashes nearly always mean equal names; a byte loop confirms it
+  // without the cost of a library call.
+  static bool NamesMatch(const char* a, const char* b) {
+    while (*a != '\0' && *a == *b) ++a, ++b;
+    return *a == *b;
+  }
+
   struct Slot {
     uint32_t hash;
     uint8_t row;
@@ -142,11 +152,15 @@ class KeywordIndex {
   Slot slots_[kSlots];
 };
 
+const KeywordIndex& Index() {
+  static const KeywordIndex index;
+  return index;
+}
+
 }  // namespace
 
-int PpdFindKeywordRow(const char* name) {
-  static const KeywordIndex index;
-  return index.Find(name);
-}
+int PpdFindKeywordRow(const char* name, uint32_t hash) { return Index().Find(name, hash); }
+
+int PpdFindKeywordRow(const char* name) { return Index().Find(name, PpdHashName(name)); }
 
 }  // namespace psui

@@ -68,12 +68,28 @@ void Complete(PpdParser& p) {
   if (p.maxMediaWidth == 0 && p.maxMediaHeight == 0) p.customPageSize = 0;
 }
 
+// True when the dispatcher would hand the statement to a handler; the
+// reader then keeps its value. Decided on the main keyword alone, with the
+// parser's state at that point, exactly as PpdDispatch decides.
+bool Wanted(void* context, PpdStatement& s) {
+  const auto& p = *static_cast<const PpdParser*>(context);
+  const char* keyword = s.mainKeyword;
+  if (keyword[0] == '?') return false;
+  if (p.openUi != nullptr) {
+    if (s.mainKeywordHash == p.openUi->nameHash && std::strcmp(keyword, p.openUi->name) == 0) return true;
+    if (std::strncmp(keyword, "Default", 7) == 0 && std::strcmp(keyword + 7, p.openUi->name) == 0) return true;
+  }
+  s.keywordRow = PpdFindKeywordRow(keyword, s.mainKeywordHash);
+  return s.keywordRow >= 0 && kPpdKeywordTable[s.keywordRow].handler != nullptr;
+}
+
 PpdParser* RunStatementLoop(PpdParser* parser, PpdReader& reader) {
   PpdStatement statement;
+  const PpdStatementFilter filter{Wanted, parser};
   bool ok = reader.base() != nullptr && statement.value != nullptr;
   while (ok) {
-    int result = PpdReadStatement(reader, statement);
-    if (result == kPpdOk) result = PpdDispatch(*parser, statement);
+    int result = PpdReadStatement(reader, statement, &filter);
+    if (result == kPpdOk && !statement.skipped) result = PpdDispatch(*parser, statement);
     if (result == kPpdOk || result == kPpdSyntax) continue;
     ok = result == kPpdEndOfFile;
     break;
@@ -121,11 +137,12 @@ int PpdDispatch(PpdParser& p, PpdStatement& s) {
   const char* keyword = s.mainKeyword;
   if (keyword[0] == '?') return kPpdOk;  // query keywords
   if (p.openUi != nullptr) {
-    if (std::strcmp(keyword, p.openUi->name) == 0) return handlers::GenericOption(p, s);
+    if (s.mainKeywordHash == p.openUi->nameHash && std::strcmp(keyword, p.openUi->name) == 0)
+      return handlers::GenericOption(p, s);
     if (std::strncmp(keyword, "Default", 7) == 0 && std::strcmp(keyword + 7, p.openUi->name) == 0)
       return handlers::Default(p, s);
   }
-  int index = PpdFindKeywordRow(keyword);
+  int index = s.keywordRow >= -1 ? s.keywordRow : PpdFindKeywordRow(keyword, s.mainKeywordHash);
   if (index < 0) return kPpdOk;
   const PpdKeywordRow& row = kPpdKeywordTable[index];
   if (row.handler == nullptr) return kPpdOk;
@@ -137,24 +154,36 @@ int PpdDispatch(PpdParser& p, PpdStatement& s) {
 }
 
 int FindOrCreateKeyword(PpdParser& p, uint16_t index, const char* name, PpdKeyword** keyword) {
+  // The built-in names' hashes, computed once.
+  static const struct BuiltinHashes {
+    uint32_t hash[kPpdBuiltinCount];
+    BuiltinHashes() {
+      for (int i = 0; i < kPpdBuiltinCount; ++i) hash[i] = PpdHashName(kPpdBuiltinKeywords[i].name);
+    }
+  } builtin_hashes;
+  uint32_t hash;
   if (index < kPpdBuiltinCount) {
     name = kPpdBuiltinKeywords[index].name;
+    hash = builtin_hashes.hash[index];
   } else {
     index = kPpdOrdinaryKeyword;
+    hash = PpdHashName(name);
     for (uint16_t i = 0; i < kPpdBuiltinCount; ++i) {
-      if (std::strcmp(name, kPpdBuiltinKeywords[i].name) == 0) {
+      if (builtin_hashes.hash[i] == hash && std::strcmp(name, kPpdBuiltinKeywords[i].name) == 0) {
         index = i;
         break;
       }
     }
   }
-  if (const PpdKeyword* found = PpdFindOption(p.keywords, name)) {
-    *keyword = const_cast<PpdKeyword*>(found);
-    return kPpdOk;
+  for (PpdKeyword* k = p.keywords; k != nullptr; k = k->next) {
+    if (k->nameHash == hash && std::strcmp(k->name, name) == 0) {
+      *keyword = k;
+      return kPpdOk;
+    }
   }
   auto* k = p.arena.New<PpdKeyword>();
   if (k == nullptr || PpdStoreString(p.arena, &k->name, name, false) != kPpdOk) return kPpdNoMemory;
-  k->nameHash = PpdHashName(name);
+  k->nameHash = hash;
   k->builtinIndex = index;
   if (index < kPpdBuiltinCount) {
     p.builtinKeywords[index] = k;
@@ -209,7 +238,14 @@ int FindOrCreateOption(PpdParser& p, uint16_t index, const PpdStatement& s, PpdK
 uint32_t PpdHashName(const char* name) {
   uint32_t h = 0;
   if (name == nullptr) return h;
-  for (auto* p = reinterpret_cast<const unsigned char*>(name); *p != '\0'; ++p) h = (h << 1) ^ *p;
+  auto* p = reinterpret_cast<const unsigned char*>(name);
+  // Four bytes per step where the name allows: the same value as one byte
+  // at a time, with a shorter dependency chain.
+  while (p[0] != '\0' && p[1] != '\0' && p[2] != '\0' && p[3] != '\0') {
+    h = (h << 4) ^ (uint32_t{p[0]} << 3) ^ (uint32_t{p[1]} << 2) ^ (uint32_t{p[2]} << 1) ^ p[3];
+    p += 4;
+  }
+  for (; *p != '\0'; ++p) h = (h << 1) ^ *p;
   return h;
 }
 

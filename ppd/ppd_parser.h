@@ -8,6 +8,7 @@
 
 #include "ppd/ppd_arena.h"
 #include "ppd/ppd_image.h"
+#include "ppd/ppd_names.h"
 #include "ppd/ppd_reader.h"
 #include "ppd/ppd_values.h"
 
@@ -16,9 +17,8 @@ namespace psui {
 // Parse-time order dependency; becomes an entry of the image's table.
 struct PpdOrderDependency {
   PpdOrderDependency* next;
-  char keyword[kPpdTokenBufferSize];  // without the star
-  uint32_t nameHash;
-  const char* option;  // null when the statement named none
+  PpdName* keyword;  // without the star
+  PpdName* option;   // null when the statement named none
   PpdFixed order;
   uint16_t section;
 };
@@ -26,11 +26,10 @@ struct PpdOrderDependency {
 // Parse-time UI constraint; becomes an entry of the image's table.
 struct PpdConstraint {
   PpdConstraint* next;
-  char keyword1[kPpdTokenBufferSize];
-  uint32_t nameHash;
-  const char* option1;
-  const char* keyword2;
-  const char* option2;
+  PpdName* keyword1;
+  PpdName* option1;  // null when the constraint names none
+  PpdName* keyword2;
+  PpdName* option2;
 };
 
 constexpr size_t kPpdKeywordRows = 72;
@@ -42,6 +41,9 @@ struct PpdParser : PpdImage {
   PpdKeyword* openUi = nullptr;  // keyword of the open generic OpenUI block
   PpdKeyword* keywordsTail = nullptr;
   PpdFont* fontsTail = nullptr;
+  // Each standard font name has its own id, so an id seen before means the
+  // name is already in the font list.
+  bool fontIdSeen[kPpdStandardFontRows] = {};
   PpdOrderDependency* orderList = nullptr;
   PpdOrderDependency* orderTail = nullptr;
   size_t orderCount = 0;
@@ -49,6 +51,7 @@ struct PpdParser : PpdImage {
   PpdConstraint* constraintTail = nullptr;
   size_t constraintCount = 0;
   bool handled[kPpdKeywordRows] = {};
+  PpdNameTable names;  // keyword and option names of the two tables
 
   PpdParser();
 };
@@ -71,6 +74,8 @@ extern const PpdKeywordRow kPpdKeywordTable[kPpdKeywordRows];
 
 // Row index of an exact, case-sensitive keyword name, or -1.
 int PpdFindKeywordRow(const char* name);
+// The same with the name's PpdHashName already known.
+int PpdFindKeywordRow(const char* name, uint32_t hash);
 
 // The option record kind of each built-in keyword and of ordinary ones.
 struct PpdBuiltinKeyword {

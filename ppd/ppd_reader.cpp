@@ -12,6 +12,7 @@ constexpr uint8_t kMainKeywordChar = 1;
 constexpr uint8_t kOptionKeywordChar = 2;
 constexpr uint8_t kTranslationChar = 4;
 constexpr uint8_t kLineEnd = 8;
+constexpr uint8_t kStringValueEnd = 16;  // CR, LF and '/' end a string value
 
 struct CharClasses {
   uint8_t bits[256];
@@ -20,10 +21,13 @@ struct CharClasses {
       if (c != ':') bits[c] |= kMainKeywordChar | kTranslationChar;
       if (c != ':' && c != '/') bits[c] |= kOptionKeywordChar;
     }
-    bits[' '] |= kTranslationChar;
-    bits['\t'] |= kTranslationChar;
-    bits['\r'] |= kLineEnd;
-    bits['\n'] |= kLineEnd;
+    bits[0x20] |= kTranslationChar;  // space
+    bits[0x09] |= kTranslationChar;  // tab
+    bits[0x0D] |= kLineEnd;
+    bits[0x0A] |= kLineEnd;
+    bits[0x0D] |= kStringValueEnd;
+    bits[0x0A] |= kStringValueEnd;
+    bits[0x2F] |= kStringValueEnd;  // '/'
   }
 };
 constexpr CharClasses kClasses;
@@ -41,8 +45,27 @@ const uint8_t* FindLineEnd(const uint8_t* p, const uint8_t* end) {
   return cr != nullptr ? cr : lf;
 }
 
+// Eight bytes at a time: nonzero when some byte of word equals b (a match
+// may also mark bytes after it; the caller rescans byte by byte).
+inline uint64_t HasByte(uint64_t word, uint8_t b) {
+  uint64_t v = word ^ (0x0101010101010101ull * b);
+  return (v - 0x0101010101010101ull) & ~v & 0x8080808080808080ull;
+}
+
+// The first CR, LF or '/' in [p, end), or end.
+const uint8_t* FindStringValueEnd(const uint8_t* p, const uint8_t* end) {
+  while (end - p >= 8) {
+    uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    if (HasByte(word, '\n') | HasByte(word, '\r') | HasByte(word, '/')) break;
+    p += 8;
+  }
+  while (p != end && !Is(*p, kStringValueEnd)) ++p;
+  return p;
+}
+
 struct CrcTables {
-  uint16_t t[8][256];
+  uint16_t t[16][256];
   constexpr CrcTables() : t() {
     for (int i = 0; i < 256; ++i) {
       uint16_t crc = static_cast<uint16_t>(i << 8);
@@ -51,7 +74,7 @@ struct CrcTables {
       t[0][i] = crc;
     }
     // t[k][x]: the CRC of byte x followed by k zero bytes.
-    for (int k = 1; k < 8; ++k)
+    for (int k = 1; k < 16; ++k)
       for (int i = 0; i < 256; ++i) {
         uint16_t prev = t[k - 1][i];
         t[k][i] = static_cast<uint16_t>((prev << 8) ^ t[0][prev >> 8]);
@@ -69,8 +92,18 @@ uint16_t PpdCrc16Bytewise(uint16_t crc, const uint8_t* bytes, size_t size) {
 }
 
 uint16_t PpdCrc16(uint16_t crc, const uint8_t* bytes, size_t size) {
-  // Eight bytes per step: the register is folded into the first two bytes
-  // and each byte contributes its CRC shifted past the bytes after it.
+  // Sixteen bytes per step: the register is folded into the first two
+  // bytes and each byte contributes its CRC shifted past the bytes after it.
+  while (size >= 16) {
+    crc = static_cast<uint16_t>(
+        kCrc.t[15][bytes[0] ^ (crc >> 8)] ^ kCrc.t[14][bytes[1] ^ (crc & 0xFF)] ^
+        kCrc.t[13][bytes[2]] ^ kCrc.t[12][bytes[3]] ^ kCrc.t[11][bytes[4]] ^ kCrc.t[10][bytes[5]] ^
+        kCrc.t[9][bytes[6]] ^ kCrc.t[8][bytes[7]] ^ kCrc.t[7][bytes[8]] ^ kCrc.t[6][bytes[9]] ^
+        kCrc.t[5][bytes[10]] ^ kCrc.t[4][bytes[11]] ^ kCrc.t[3][bytes[12]] ^ kCrc.t[2][bytes[13]] ^
+        kCrc.t[1][bytes[14]] ^ kCrc.t[0][bytes[15]]);
+    bytes += 16;
+    size -= 16;
+  }
   while (size >= 8) {
     crc = static_cast<uint16_t>(
         kCrc.t[7][bytes[0] ^ (crc >> 8)] ^ kCrc.t[6][bytes[1] ^ (crc & 0xFF)] ^
@@ -82,8 +115,10 @@ uint16_t PpdCrc16(uint16_t crc, const uint8_t* bytes, size_t size) {
   return PpdCrc16Bytewise(crc, bytes, size);
 }
 
+platform::MappedView PpdMapFile(const char* path) { return platform::MapFileReadOnly(path); }
+
 PpdReader::PpdReader(const char* path, uint16_t* crc) : crc_(crc) {
-  view_ = platform::MapFileReadOnly(path);
+  view_ = PpdMapFile(path);
   base_ = view_.data;
   cursor_ = crcThrough_ = base_;
   end_ = base_ != nullptr ? base_ + view_.size : nullptr;
@@ -126,6 +161,8 @@ void PpdStatement::Clear() {
   mainKeyword[0] = optionKeyword[0] = translation[0] = '\0';
   if (value != nullptr) value[0] = '\0';
   valueKind = kPpdValueNone;
+  skipped = false;
+  keywordRow = -2;
 }
 
 bool PpdStatement::ReserveValue(size_t capacity) {
@@ -149,40 +186,29 @@ namespace {
 // back, so the bytes consumed are exactly the bytes delivered.
 class Cutter {
  public:
-  Cutter(const uint8_t*& cursor, const uint8_t* end, PpdStatement& s)
-      : p_(cursor), end_(end), s_(s) {}
+  Cutter(const uint8_t*& cursor, const uint8_t* end, PpdStatement& s, const PpdStatementFilter* filter)
+      : p_(cursor), end_(end), s_(s), filter_(filter) {}
 
   int Run() {
     uint8_t c;
     if (!FindStart(&c)) return kPpdEndOfFile;
-    // Main keyword.
-    while (Is(c, kMainKeywordChar)) {
-      if (s_.mainKeywordLength == kPpdKeywordCapacity) return kPpdNoMemory;
-      s_.mainKeyword[s_.mainKeywordLength++] = static_cast<char>(c);
-      if (!Next(&c)) return kPpdEndOfFile;
-    }
-    s_.mainKeyword[s_.mainKeywordLength] = '\0';
+    int result = ReadRun(&c, kMainKeywordChar, s_.mainKeyword, kPpdKeywordCapacity, &s_.mainKeywordLength,
+                         &s_.mainKeywordHash);
+    if (result != kPpdOk) return result;
     if (s_.mainKeywordLength == 0) return kPpdSyntax;
+    if (filter_ != nullptr) s_.skipped = !filter_->wanted(filter_->context, s_);
     if (!SkipBlanks(&c)) return kPpdEndOfFile;
     if (IsLineEnd(c)) return kPpdOk;  // keyword only, e.g. *End
 
     if (c != ':') {
-      while (Is(c, kOptionKeywordChar)) {
-        if (s_.optionKeywordLength == kPpdKeywordCapacity) return kPpdNoMemory;
-        s_.optionKeyword[s_.optionKeywordLength++] = static_cast<char>(c);
-        if (!Next(&c)) return kPpdEndOfFile;
-      }
-      s_.optionKeyword[s_.optionKeywordLength] = '\0';
+      result = ReadRun(&c, kOptionKeywordChar, s_.optionKeyword, kPpdKeywordCapacity, &s_.optionKeywordLength);
+      if (result != kPpdOk) return result;
       if (s_.optionKeywordLength == 0) return kPpdSyntax;
       if (!SkipBlanks(&c)) return kPpdEndOfFile;
       if (c == '/') {
         if (!Next(&c)) return kPpdEndOfFile;
-        while (Is(c, kTranslationChar)) {
-          if (s_.translationLength == kPpdTranslationCapacity) return kPpdNoMemory;
-          s_.translation[s_.translationLength++] = static_cast<char>(c);
-          if (!Next(&c)) return kPpdEndOfFile;
-        }
-        s_.translation[s_.translationLength] = '\0';
+        result = ReadRun(&c, kTranslationChar, s_.translation, kPpdTranslationCapacity, &s_.translationLength);
+        if (result != kPpdOk) return result;
         if (s_.translationLength == 0) return kPpdSyntax;
       }
       if (c != ':') return kPpdSyntax;
@@ -194,17 +220,16 @@ class Cutter {
       s_.valueKind = kPpdValueQuoted;
       auto* quote = static_cast<const uint8_t*>(std::memchr(p_, '"', Left()));
       if (quote == nullptr) return AtEnd();
-      int result = SetValue(p_, quote);
+      result = s_.skipped ? kPpdOk : SetValue(p_, quote);
       if (result != kPpdOk) return result;
       p_ = quote + 1;
       return DiscardLine();
     }
     const uint8_t* start = p_ - 1;
-    const uint8_t* stop = start;
-    while (stop != end_ && !IsLineEnd(*stop) && *stop != '/') ++stop;
+    const uint8_t* stop = FindStringValueEnd(start, end_);
     if (stop == end_) return AtEnd();
     s_.valueKind = c == '^' ? kPpdValueSymbol : kPpdValueString;
-    int result = SetValue(start, stop);
+    result = s_.skipped ? kPpdOk : SetValue(start, stop);
     if (result != kPpdOk) return result;
     p_ = stop + 1;
     return IsLineEnd(*stop) ? kPpdOk : DiscardLine();
@@ -238,6 +263,31 @@ class Cutter {
   }
   int DiscardLine() { return SkipPastLineEnd() ? kPpdOk : kPpdEndOfFile; }
 
+  // Reads the run of characters of set that begins with the current byte
+  // *c (already consumed) into field. On success *c is the byte after the
+  // run. A run longer than capacity is kPpdNoMemory, a run the file ends in
+  // kPpdEndOfFile.
+  // With hash, also gives PpdHashName of the run.
+  int ReadRun(uint8_t* c, uint8_t set, char* field, uint32_t capacity, uint32_t* length,
+              uint32_t* hash = nullptr) {
+    const uint8_t* start = p_ - 1;
+    size_t available = static_cast<size_t>(end_ - start);
+    const uint8_t* limit = available > capacity + 1 ? start + capacity + 1 : end_;
+    const uint8_t* q = start;
+    uint32_t h = 0;
+    while (q != limit && Is(*q, set)) h = (h << 1) ^ *q++;
+    if (hash != nullptr) *hash = h;
+    size_t n = static_cast<size_t>(q - start);
+    if (n > capacity) return kPpdNoMemory;
+    if (q == end_) return AtEnd();
+    std::memcpy(field, start, n);
+    field[n] = '\0';
+    *length = static_cast<uint32_t>(n);
+    *c = *q;
+    p_ = q + 1;
+    return kPpdOk;
+  }
+
   // Only a '*' at a line start that is not followed by '%' starts a
   // statement; everything else is skipped line by line.
   bool FindStart(uint8_t* first) {
@@ -267,14 +317,15 @@ class Cutter {
   const uint8_t*& p_;
   const uint8_t* end_;
   PpdStatement& s_;
+  const PpdStatementFilter* filter_;
 };
 
 }  // namespace
 
-int PpdReadStatement(PpdReader& reader, PpdStatement& statement) {
+int PpdReadStatement(PpdReader& reader, PpdStatement& statement, const PpdStatementFilter* filter) {
   statement.Clear();
   if (reader.cursor_ == nullptr) return kPpdEndOfFile;
-  return Cutter(reader.cursor_, reader.end_, statement).Run();
+  return Cutter(reader.cursor_, reader.end_, statement, filter).Run();
 }
 
 }  // namespace psui

@@ -29,6 +29,19 @@ uint16_t PpdCrc16Bytewise(uint16_t crc, const uint8_t* bytes, size_t size);
 
 struct PpdStatement;
 
+// Maps the whole file at path read-only: the view and its size, or a null
+// view when the file cannot be opened, is empty, is not a regular file, is
+// larger than 32 bits can count or cannot be mapped.
+platform::MappedView PpdMapFile(const char* path);
+
+// Lets the statement loop say, once the main keyword is known, whether it
+// will use the statement at all. The value of an unwanted statement is
+// stepped over without being copied; the statement is cut exactly the same.
+struct PpdStatementFilter {
+  bool (*wanted)(void* context, PpdStatement& statement);
+  void* context;
+};
+
 class PpdReader {
  public:
   // Maps path; base() is null when that failed. *crc accumulates the CRC of
@@ -54,7 +67,7 @@ class PpdReader {
   void Release();
 
  private:
-  friend int PpdReadStatement(PpdReader& reader, PpdStatement& statement);
+  friend int PpdReadStatement(PpdReader& reader, PpdStatement& statement, const PpdStatementFilter* filter);
 
   platform::MappedView view_;
   const uint8_t* base_ = nullptr;
@@ -78,6 +91,7 @@ struct PpdStatement {
 
   char mainKeyword[kPpdKeywordCapacity + 1];
   uint32_t mainKeywordLength;
+  uint32_t mainKeywordHash;  // PpdHashName(mainKeyword)
   char optionKeyword[kPpdKeywordCapacity + 1];
   uint32_t optionKeywordLength;
   char translation[kPpdTranslationCapacity + 1];
@@ -86,11 +100,15 @@ struct PpdStatement {
   uint32_t valueLength;
   uint32_t valueCapacity;
   int valueKind;
+  bool skipped;    // the filter did not want it: value not stored
+  int keywordRow;  // set by the filter for the dispatcher; -2 when not looked up
 };
 
 // Cuts the next statement: kPpdOk, kPpdEndOfFile (a statement still being
 // read is dropped), kPpdSyntax (the reader stays after the offending byte)
 // or kPpdNoMemory (keyword or translation too long, or no memory).
-int PpdReadStatement(PpdReader& reader, PpdStatement& statement);
+// With a filter, a statement it does not want comes back as kPpdOk with
+// skipped set and an empty value.
+int PpdReadStatement(PpdReader& reader, PpdStatement& statement, const PpdStatementFilter* filter = nullptr);
 
 }  // namespace psui

@@ -16,19 +16,47 @@ int HexValue(char c) {
 }
 
 constexpr uint64_t kFixedMax = 0xFFFFFFFFu;
+
+// The bytes that end a token: the terminator, space and tab.
+struct TokenEnd {
+  bool bits[256];
+  constexpr TokenEnd() : bits() { bits[0] = bits[0x20] = bits[0x09] = true; }
+};
+constexpr TokenEnd kTokenEnd;
 }  // namespace
 
 size_t PpdNextToken(const char** cursor, char (&buffer)[kPpdTokenBufferSize]) {
   const char* p = *cursor;
   while (IsBlank(*p)) ++p;
-  size_t stored = 0;
-  while (*p != '\0' && !IsBlank(*p)) {
-    if (stored < kPpdTokenBufferSize - 1) buffer[stored++] = *p;
-    ++p;
-  }
+  const char* start = p;
+  while (!kTokenEnd.bits[static_cast<unsigned char>(*p)]) ++p;
+  size_t stored = static_cast<size_t>(p - start);
+  if (stored > kPpdTokenBufferSize - 1) stored = kPpdTokenBufferSize - 1;
+  std::memcpy(buffer, start, stored);
   buffer[stored] = '\0';
   *cursor = p;
   return stored;
+}
+
+size_t PpdNextTokenView(const char** cursor, PpdTokenView* token) {
+  const char* p = *cursor;
+  while (IsBlank(*p)) ++p;
+  const char* start = p;
+  while (!kTokenEnd.bits[static_cast<unsigned char>(*p)]) ++p;
+  size_t length = static_cast<size_t>(p - start);
+  if (length > kPpdTokenBufferSize - 1) length = kPpdTokenBufferSize - 1;
+  token->text = start;
+  token->length = length;
+  *cursor = p;
+  return length;
+}
+
+bool PpdStripStar(PpdTokenView* token) {
+  if (token->length > 0 && token->text[0] == '*') {
+    ++token->text;
+    --token->length;
+  }
+  return token->length > 0;
 }
 
 int PpdParseInteger(const char* text, uint32_t* value) {
@@ -101,7 +129,8 @@ bool PpdMatchesToken(const char* text, const char* word) {
 bool PpdLookupName(const PpdNameRow* table, const char* token, uint16_t* value) {
   const PpdNameRow* row = table;
   for (; row->name != nullptr; ++row) {
-    if (PpdMatchesToken(token, row->name)) {
+    // The first byte settles most rows without a string compare.
+    if (row->name[0] == token[0] && PpdMatchesToken(token, row->name)) {
       *value = row->value;
       return true;
     }

@@ -17,6 +17,17 @@ constexpr size_t kPpdTokenBufferSize = 40;  // 39 bytes and the terminator
 // number stored, 0 when the value is exhausted; *cursor moves past it.
 size_t PpdNextToken(const char** cursor, char (&buffer)[kPpdTokenBufferSize]);
 
+// A token as a span of the value, clipped to 39 bytes like PpdNextToken's.
+struct PpdTokenView {
+  const char* text = nullptr;
+  size_t length = 0;
+};
+// PpdNextToken without the copy: the same token as a span; its length, 0
+// when the value is exhausted.
+size_t PpdNextTokenView(const char** cursor, PpdTokenView* token);
+// PpdStripStar on a span: false when nothing is left after the star.
+bool PpdStripStar(PpdTokenView* token);
+
 // Optional '-' and at least one digit; stops at the first non-digit. A
 // negative number gives 0; a number past 32 bits gives 0xFFFFFFFF.
 int PpdParseInteger(const char* text, uint32_t* value);

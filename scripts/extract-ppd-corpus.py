@@ -6,11 +6,11 @@ plain files of the hp-ppd package beside them. Does nothing when DEST
 already holds a finished extraction."""
 import base64
 import importlib.machinery
-import importlib.util
 import lzma
 import os
 import shutil
 import sys
+import types
 
 DRIVER = "/usr/lib/cups/driver/openprinting-ppds"
 HP_FOLDER = "/usr/share/ppd/hp-ppd"
@@ -18,8 +18,7 @@ HP_FOLDER = "/usr/share/ppd/hp-ppd"
 
 def load_driver():
     loader = importlib.machinery.SourceFileLoader("openprinting_ppds", DRIVER)
-    spec = importlib.util.spec_from_loader("openprinting_ppds", loader)
-    module = importlib.util.module_from_spec(spec)
+    module = types.ModuleType("openprinting_ppds")
     loader.exec_module(module)  # defines functions only; main() runs under __main__
     return module
 

@@ -20,7 +20,9 @@ MappedView MapFileReadOnly(const char* path) {
     return view;
   }
   size_t length = static_cast<size_t>(info.st_size);
-  void* base = mmap(nullptr, length, PROT_READ, MAP_PRIVATE, fd, 0);
+  // The whole file is read at once: populating the mapping up front saves
+  // a page fault per page.
+  void* base = mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
   close(fd);
   if (base == MAP_FAILED) return view;
   view.data = static_cast<const uint8_t*>(base);

@@ -141,6 +141,18 @@ void Keyword(JsonWriter& w, const PpdKeyword& k) {
   w.EndObject();
 }
 
+// An index table as an array of objects, one per entry.
+template <typename Entry, typename Fields>
+void Table(JsonWriter& w, const char* key, const PpdTable<Entry>* table, Fields fields) {
+  w.Key(key).BeginArray();
+  for (uint16_t i = 0; table != nullptr && i < table->count; ++i) {
+    w.BeginObject();
+    fields(table->entries()[i]);
+    w.EndObject();
+  }
+  w.EndArray();
+}
+
 }  // namespace
 
 std::string PpdImageToJson(const PpdImage& image) {
@@ -161,32 +173,18 @@ std::string PpdImageToJson(const PpdImage& image) {
     w.EndObject();
   }
   w.EndArray();
-  w.Key("orderDependencies").BeginArray();
-  if (const PpdOrderDependencyTable* table = image.orderDependencies) {
-    for (uint16_t i = 0; i < table->count; ++i) {
-      const PpdOrderDependencyEntry& e = table->entries()[i];
-      w.BeginObject();
-      Number(w, "keywordIndex", e.keywordIndex);
-      Number(w, "optionIndex", e.optionIndex);
-      Number(w, "order", e.order);
-      Number(w, "section", e.section);
-      w.EndObject();
-    }
-  }
-  w.EndArray();
-  w.Key("constraints").BeginArray();
-  if (const PpdConstraintTable* table = image.constraints) {
-    for (uint16_t i = 0; i < table->count; ++i) {
-      const PpdConstraintEntry& e = table->entries()[i];
-      w.BeginObject();
-      Number(w, "keyword1", e.keyword1);
-      Number(w, "option1", e.option1);
-      Number(w, "keyword2", e.keyword2);
-      Number(w, "option2", e.option2);
-      w.EndObject();
-    }
-  }
-  w.EndArray();
+  Table(w, "orderDependencies", image.orderDependencies, [&](const PpdOrderDependencyEntry& e) {
+    Number(w, "keywordIndex", e.keywordIndex);
+    Number(w, "optionIndex", e.optionIndex);
+    Number(w, "order", e.order);
+    Number(w, "section", e.section);
+  });
+  Table(w, "constraints", image.constraints, [&](const PpdConstraintEntry& e) {
+    Number(w, "keyword1", e.keyword1);
+    Number(w, "option1", e.option1);
+    Number(w, "keyword2", e.keyword2);
+    Number(w, "option2", e.option2);
+  });
   w.EndObject();
   return w.str() + "\n";
 }

@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "ppd/ppd_image_build.h"
 #include "tests/core/ppd/ppd_image_check.h"
 #include "tests/core/ppd/ppd_test_util.h"
@@ -148,6 +152,14 @@ TEST(PpdQueries, ListHelpers) {
   EXPECT_EQ(PpdListLength(image->keywords), 4u);
   EXPECT_EQ(PpdListLength<PpdKeyword>(nullptr), 0u);
   EXPECT_EQ(PpdHashName("A4"), (uint32_t{'A'} << 1) ^ '4');
+  // h = (h * 2) XOR byte, for names of every length around the 4-byte steps.
+  std::string name;
+  for (int length = 0; length < 70; ++length) {
+    uint32_t expected = 0;
+    for (unsigned char c : name) expected = (expected << 1) ^ c;
+    EXPECT_EQ(PpdHashName(name.c_str()), expected) << name;
+    name.push_back(static_cast<char>(0x21 + (length * 37) % 0xDE));
+  }
 }
 
 TEST(PpdQueries, LocateOptionMatchesTranslations) {
@@ -260,6 +272,14 @@ TEST_F(PpdFiles, CompileMapsTheFileAndRefusesWhatCannotBeMapped) {
   EXPECT_EQ(PpdCompile((::testing::TempDir() + "psui_ppd_missing.ppd").c_str()), nullptr);
   EXPECT_EQ(PpdCompile(::testing::TempDir().c_str()), nullptr) << "a folder";
   EXPECT_EQ(PpdCompile(nullptr), nullptr);
+#ifndef _WIN32
+  // A FIFO must neither block the open nor be read.
+  std::string fifo = ::testing::TempDir() + "psui_ppd_fifo.ppd";
+  std::remove(fifo.c_str());
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  paths_.push_back(fifo);
+  EXPECT_EQ(PpdCompile(fifo.c_str()), nullptr);
+#endif
 }
 
 TEST_F(PpdFiles, LoadImageCachesOnePathAndReplacesItForAnother) {

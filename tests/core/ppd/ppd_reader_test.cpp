@@ -2,6 +2,7 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 #include "tests/core/ppd/ppd_test_util.h"
 
@@ -78,6 +79,19 @@ TEST(PpdReadStatement, StringValuesKeepTrailingBlanksAndLoseTextAfterASlash) {
   EXPECT_EQ(cuts[1].translation, "");
 }
 
+TEST(PpdReadStatement, StringValuesEndAtTheFirstLineEndOrSlashWhereverItFalls) {
+  for (size_t length = 0; length < 40; ++length) {
+    std::string value;
+    for (size_t i = 0; i < length; ++i) value.push_back(static_cast<char>('a' + i % 26));
+    for (const char* stop : {"\n", "\r\n", "/x\n"}) {
+      auto cuts = CutAll("*K: " + value + stop + "*Next: 1\n");
+      ASSERT_EQ(cuts.size(), 2u) << length << stop;
+      EXPECT_EQ(cuts[0].value, value) << length;
+      EXPECT_EQ(cuts[1].main, "Next");
+    }
+  }
+}
+
 TEST(PpdReadStatement, KeywordAndTranslationLimits) {
   const std::string k40(40, 'K');
   const std::string o40(40, 'o');
@@ -123,6 +137,38 @@ TEST(PpdReadStatement, LongValuesGrowTheBufferAndStayIntact) {
   ASSERT_EQ(cuts.size(), 2u);
   EXPECT_EQ(cuts[0].value, big);
   EXPECT_EQ(cuts[1].value, "1");
+}
+
+TEST(PpdReadStatement, AFilterThatWantsNothingCutsTheSameStatementsWithoutValues) {
+  const std::string text =
+      "*A: \"multi\nline\" tail\n*B x/T: v/dropped\n*" + std::string(41, 'K') +
+      ": x\n*C: ^sym\r\n* bad\n*D: \"open";
+  auto cut = [&](const PpdStatementFilter* filter) {
+    std::vector<Cut> cuts;
+    uint16_t crc = 0;
+    PpdReader reader(reinterpret_cast<const uint8_t*>(text.data()), text.size(), &crc);
+    PpdStatement s;
+    for (int result; (result = PpdReadStatement(reader, s, filter)) != kPpdEndOfFile;) {
+      cuts.push_back({result, s.mainKeyword, s.optionKeyword, s.translation, std::string(s.value, s.valueLength),
+                      s.valueKind});
+      EXPECT_EQ(s.skipped, filter != nullptr && result == kPpdOk);
+    }
+    reader.SyncCrc();
+    EXPECT_EQ(crc, PpdCrc16(0, reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+    return cuts;
+  };
+  PpdStatementFilter nothing{[](void*, PpdStatement&) { return false; }, nullptr};
+  std::vector<Cut> plain = cut(nullptr);
+  std::vector<Cut> filtered = cut(&nothing);
+  ASSERT_EQ(plain.size(), filtered.size());
+  for (size_t i = 0; i < plain.size(); ++i) {
+    EXPECT_EQ(plain[i].result, filtered[i].result) << i;
+    EXPECT_EQ(plain[i].main, filtered[i].main) << i;
+    EXPECT_EQ(plain[i].option, filtered[i].option) << i;
+    EXPECT_EQ(plain[i].translation, filtered[i].translation) << i;
+    EXPECT_EQ(plain[i].kind, filtered[i].kind) << i;
+    EXPECT_EQ(filtered[i].value, "") << i;
+  }
 }
 
 TEST(PpdReader, NextByteDeliversEveryByteThenEndOfFile) {

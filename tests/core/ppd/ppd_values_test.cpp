@@ -26,6 +26,29 @@ TEST(PpdNextToken, SplitsOnSpacesAndTabsOnlyAndClipsLongTokens) {
   EXPECT_TRUE(Tokens("   ").empty());
 }
 
+TEST(PpdNextTokenView, GivesTheSameTokensAsTheCopyingTokenizer) {
+  const std::string long_token(45, 'y');
+  for (const std::string& value : std::vector<std::string>{"  *Duplex\t*InputSlot  Envelope ", "", "*", "a " + long_token + " b"}) {
+    const char* copy_cursor = value.c_str();
+    const char* view_cursor = value.c_str();
+    char buffer[kPpdTokenBufferSize];
+    PpdTokenView view;
+    for (;;) {
+      size_t copied = PpdNextToken(&copy_cursor, buffer);
+      size_t viewed = PpdNextTokenView(&view_cursor, &view);
+      ASSERT_EQ(copied, viewed) << value;
+      EXPECT_EQ(std::string(buffer), std::string(view.text, view.length));
+      EXPECT_EQ(copy_cursor, view_cursor);
+      if (copied == 0) break;
+    }
+  }
+  PpdTokenView star{"*", 1};
+  EXPECT_FALSE(PpdStripStar(&star));
+  PpdTokenView name{"*PageSize", 9};
+  EXPECT_TRUE(PpdStripStar(&name));
+  EXPECT_EQ(std::string(name.text, name.length), "PageSize");
+}
+
 TEST(PpdParseInteger, DigitsSignAndLimits) {
   uint32_t v = 99;
   EXPECT_EQ(PpdParseInteger("42", &v), kPpdOk);
