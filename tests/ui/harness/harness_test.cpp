@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -136,23 +137,36 @@ TEST_F(HarnessTest, AComboChoiceNeedsExactlyOneEntryWithExactlyThatText) {
   EXPECT_EQ(ComboSelection(Page(), kCombo), "a4");
 }
 
-// The order ChooseComboEntry uses is what Wine's combo box sends when a user
-// opens the list and clicks an entry with the mouse.
-TEST_F(HarnessTest, ARealMouseChoiceSendsTheSameNotifications) {
+// Opens the combo box of a fresh sheet with real mouse input and clicks its
+// second entry; returns the combo notifications the page received.
+std::vector<std::string> RealMouseChoice(std::string* selected, std::string* second) {
+  ProbePage page(kPage);
+  test::TestSheet sheet({&page});
+  // Real input goes to whatever window is under the pointer: keep ours on top.
+  SetWindowPos(sheet.hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetForegroundWindow(sheet.hwnd());
   PumpMessages();
-  HWND combo = GetDlgItem(Page(), kCombo);
-  auto click_at = [](int x, int y) {
+  HWND combo = GetDlgItem(page.hwnd(), kCombo);
+  auto settle = [] {
+    for (int i = 0; i < 5; ++i) {
+      PumpMessages();
+      Sleep(20);
+    }
+  };
+  // Move, press and release as three steps, the messages of each handled
+  // in between, as a hand would.
+  auto click_at = [&](int x, int y) {
     int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT input[3] = {};
-    input[0].type = INPUT_MOUSE;
-    input[0].mi.dx = x * 65535 / (width - 1);
-    input[0].mi.dy = y * 65535 / (height - 1);
-    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    input[1].type = input[2].type = INPUT_MOUSE;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(3, input, sizeof(INPUT));
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = x * 65535 / (width - 1);
+    input.mi.dy = y * 65535 / (height - 1);
+    for (DWORD flags : {static_cast<DWORD>(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE),
+                        static_cast<DWORD>(MOUSEEVENTF_LEFTDOWN), static_cast<DWORD>(MOUSEEVENTF_LEFTUP)}) {
+      input.mi.dwFlags = flags;
+      SendInput(1, &input, sizeof(INPUT));
+      settle();
+    }
   };
   auto wait_for = [](auto done) {
     for (int i = 0; i < 100 && !done(); ++i) {
@@ -165,18 +179,39 @@ TEST_F(HarnessTest, ARealMouseChoiceSendsTheSameNotifications) {
   RECT box;
   GetWindowRect(combo, &box);
   click_at((box.left + box.right) / 2, (box.top + box.bottom) / 2);
-  ASSERT_TRUE(wait_for([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }))
-      << "the list did not open";
+  if (!wait_for([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; })) return {};
   COMBOBOXINFO info = {};
   info.cbSize = sizeof info;
   GetComboBoxInfo(combo, &info);
+  wait_for([&] { return IsWindowVisible(info.hwndList) != FALSE; });
   RECT list;
   GetWindowRect(info.hwndList, &list);
   int item_height = static_cast<int>(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0));
-  click_at(list.left + 10, list.top + item_height + item_height / 2);  // the second entry
-  ASSERT_TRUE(wait_for([&] { return page.events.size() >= mark + 4; }));
-  EXPECT_EQ(EventsAfter(mark), (std::vector<std::string>{"DROPDOWN", "SELENDOK", "CLOSEUP", "SELCHANGE"}));
-  EXPECT_EQ(ComboSelection(Page(), kCombo), ComboItems(Page(), kCombo)[1]);
+  click_at(list.left + 10, list.top + item_height + item_height / 2);
+  wait_for([&] { return page.events.size() >= mark + 4; });
+  *selected = ComboSelection(page.hwnd(), kCombo);
+  *second = ComboItems(page.hwnd(), kCombo)[1];
+  return std::vector<std::string>(page.events.begin() + mark, page.events.end());
+}
+
+// The order ChooseComboEntry uses is what Wine's combo box sends when a user
+// opens the list and clicks an entry with the mouse. Real input under Xvfb
+// now and then loses a click (about one run in twenty: the list does not
+// open, or closes without a choice); such an attempt says nothing about the
+// order and is made again on a fresh sheet, and when no attempt produced a
+// choice the check is reported as skipped rather than passed.
+TEST(RealMouseInput, AChoiceSendsTheNotificationsTheHarnessSends) {
+  std::vector<std::string> events;
+  std::string selected, second;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    events = RealMouseChoice(&selected, &second);
+    if (std::find(events.begin(), events.end(), "SELENDOK") != events.end()) break;
+  }
+  if (std::find(events.begin(), events.end(), "SELENDOK") == events.end()) {
+    GTEST_SKIP() << "the mouse input never produced a choice";
+  }
+  EXPECT_EQ(events, (std::vector<std::string>{"DROPDOWN", "SELENDOK", "CLOSEUP", "SELCHANGE"}));
+  EXPECT_EQ(selected, second);
 }
 
 TEST_F(HarnessTest, AListChoiceSendsSelChange) {
