@@ -9,9 +9,6 @@
 namespace psui {
 
 std::string LoadText(UINT id);
-// The string-table text `id` with printf-style arguments.
-std::string FormatText(UINT id, ...);
-
 // Shows text with the program's title as caption unless one is given; the
 // owner defaults to the active window of the thread.
 int ShowMessage(const std::string& text, UINT flags = MB_OK, const char* caption = nullptr,

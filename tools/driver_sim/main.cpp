@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "exchange/dde_channel.h"
 #include "tools/driver_sim/dde_client.h"
 #include "tools/driver_sim/options.h"
 #include "tools/driver_sim/printer_registry.h"
@@ -25,10 +26,11 @@
 namespace psui {
 namespace {
 
-constexpr char kService[] = "RV4500PSSRV";
-constexpr char kFormat[] = "RV4500PSFMT";
-constexpr size_t kRecordSize = 1434;
-constexpr size_t kFrameSize = 1446;
+// The names and sizes are the channel's own: the driver must speak them too.
+constexpr const char* kService = kDdeServiceName;
+constexpr const char* kFormat = kDdeFormatName;
+constexpr size_t kRecordSize = kSettingsBlockSize;
+constexpr size_t kFrameSize = kStartFrameSize;
 constexpr DWORD kAckTimeoutMs = 5000;
 
 enum ExitCode { kExitSettings = 0, kExitOther = 1, kExitCancel = 2, kExitScriptFailed = 3 };
