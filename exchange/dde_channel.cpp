@@ -35,17 +35,6 @@ void RequireOpenChannel() {
   if (!ChannelIsOpen()) ReportStatus(kChannelNotReady);
 }
 
-void PutLe32(uint8_t* at, uint32_t value) {
-  at[0] = static_cast<uint8_t>(value);
-  at[1] = static_cast<uint8_t>(value >> 8);
-  at[2] = static_cast<uint8_t>(value >> 16);
-  at[3] = static_cast<uint8_t>(value >> 24);
-}
-
-uint32_t GetLe32(const uint8_t* at) {
-  return at[0] | (at[1] << 8) | (at[2] << 16) | (static_cast<uint32_t>(at[3]) << 24);
-}
-
 HDDEDATA OnConnect(HSZ topic) {
   RequireOpenChannel();
   if (DdeCmpStringHandles(topic, channel.topicHandle) != 0) ReportStatus(kChannelWrongTopic);
@@ -223,9 +212,10 @@ bool ReceiveStartFrame(HWND* ownerWindow, SettingsBlock* record) {
     int32_t result = ReceiveFrame(frame, sizeof frame, kChannelTimeoutMs);
     // A driver that disconnects before poking also ends the wait with 0.
     if (result != kChannelOpen || LastReceivedSize() != kStartFrameSize) return false;
+    uint32_t window = 0;
+    ReadRecordFrame(frame, sizeof frame, &window, record);
     // The handle travels as 32 bits; window handles are sign-extended on Win64.
-    *ownerWindow = reinterpret_cast<HWND>(static_cast<intptr_t>(static_cast<int32_t>(GetLe32(frame + 8))));
-    std::memcpy(record, frame + 12, kSettingsBlockSize);
+    *ownerWindow = reinterpret_cast<HWND>(static_cast<intptr_t>(static_cast<int32_t>(window)));
     return true;
   } catch (int) {
     return false;
@@ -248,20 +238,8 @@ void SendAndClose(std::vector<uint8_t> frame) {
 
 }  // namespace
 
-void SendSettings(const SettingsBlock& record) {
-  std::vector<uint8_t> frame(kStartFrameSize);
-  PutLe32(frame.data(), kStartFrameSize);
-  PutLe32(frame.data() + 4, kCommandSettingsAccepted);
-  PutLe32(frame.data() + 8, 0);
-  std::memcpy(frame.data() + 12, &record, kSettingsBlockSize);
-  SendAndClose(std::move(frame));
-}
+void SendSettings(const SettingsBlock& record) { SendAndClose(BuildSettingsFrame(record)); }
 
-void SendCancel() {
-  std::vector<uint8_t> frame(kCancelFrameSize);
-  PutLe32(frame.data(), kCancelFrameSize);
-  PutLe32(frame.data() + 4, kCommandCancelled);
-  SendAndClose(std::move(frame));
-}
+void SendCancel() { SendAndClose(BuildCancelFrame()); }
 
 }  // namespace psui

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 
+#include "exchange/frames.h"
 #include "exchange/settings_block.h"
 
 namespace psui {
@@ -21,11 +22,6 @@ constexpr char kDdeTopicName[] = "DDI";
 constexpr char kDdeItemName[] = "Data";
 constexpr char kDdeFormatName[] = "RV4500PSFMT";
 
-constexpr uint32_t kStartFrameSize = 12 + kSettingsBlockSize;  // 1446
-constexpr uint32_t kCancelFrameSize = 8;
-constexpr uint32_t kIgnoredPokeSize = 28;
-constexpr uint32_t kCommandSettingsAccepted = 1;
-constexpr uint32_t kCommandCancelled = 2;
 constexpr UINT kChannelTimeoutMs = 5000;
 
 enum ChannelStatus : int32_t {

@@ -1,7 +1,7 @@
 // About: product text, web links and restore defaults.
 #pragma once
 
-#include "exchange/property_page.h"
+#include "ui/property_page.h"
 #include "resources/resource.h"
 
 namespace psui {

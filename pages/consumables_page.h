@@ -1,7 +1,7 @@
 // Consumables: the printer's toner and print-unit levels (device mode).
 #pragma once
 
-#include "exchange/property_page.h"
+#include "ui/property_page.h"
 #include "resources/resource.h"
 
 namespace psui {

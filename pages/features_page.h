@@ -1,7 +1,7 @@
 // Features: resolution and colour configuration, and the document dialogs.
 #pragma once
 
-#include "exchange/property_page.h"
+#include "ui/property_page.h"
 #include "resources/resource.h"
 
 namespace psui {

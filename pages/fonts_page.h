@@ -1,7 +1,7 @@
 // Fonts: the font substitution table.
 #pragma once
 
-#include "exchange/property_page.h"
+#include "ui/property_page.h"
 #include "resources/resource.h"
 
 namespace psui {

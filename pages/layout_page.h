@@ -1,7 +1,7 @@
 // Layout: orientation, duplex, pages per sheet and booklet, with a preview.
 #pragma once
 
-#include "exchange/property_page.h"
+#include "ui/property_page.h"
 #include "resources/resource.h"
 
 namespace psui {

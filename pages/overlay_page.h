@@ -1,7 +1,7 @@
 // Overlay: overlays per page class and the watermark choice.
 #pragma once
 
-#include "exchange/property_page.h"
+#include "ui/property_page.h"
 #include "resources/resource.h"
 
 namespace psui {

@@ -1,7 +1,7 @@
 // Paper: size, source, type and output tray, narrowed by constraints and installed units.
 #pragma once
 
-#include "exchange/property_page.h"
+#include "ui/property_page.h"
 #include "resources/resource.h"
 
 namespace psui {

@@ -1,7 +1,7 @@
 // Settings: two-way communication status, accounting data, installed options (device mode).
 #pragma once
 
-#include "exchange/property_page.h"
+#include "ui/property_page.h"
 #include "resources/resource.h"
 
 namespace psui {

@@ -16,6 +16,10 @@ namespace psui {
 // (1.3.6.1.4.1.32473, the number set aside for documentation examples).
 constexpr uint32_t kMakerEnterpriseNumber = 32473;
 
+// Outcome of a check of the printer: the start-up's (the application's
+// linkStatus) and the Settings page's own.
+enum LinkStatus { kPrinterAnswered = 1, kPrinterQueryFailed = 2, kPrinterNotQueried = 3 };
+
 // One object to ask; lists end with an entry whose oidText is null.
 struct OptionQuery {
   const char* oidText;        // dotted text; its last arc is replaced by index

@@ -58,19 +58,25 @@
 #define IDB_PREVIEW_LANDSCAPE_LONG_4 190
 
 // ---------------------------------------------------------------- dialogs
-// The eight property pages. The other dialogs keep their numbers reserved:
-// 201 advanced paper handling, 202 advanced colour options, 204 custom paper
-// size, 205 document profiles, 206 detailed colour settings, 207 document
-// options, 210 graphics options, 212 printer profile management, 215
-// PostScript options, 217 watermark.
+// The eight property pages and the ten modal dialogs the pages open.
 #define IDD_ABOUT 200
+#define IDD_ADVANCED_PAPER 201
+#define IDD_ADVANCED_COLOR 202
 #define IDD_CONSUMABLES 203
+#define IDD_CUSTOM_SIZE 204
+#define IDD_DOCUMENT_PROFILES 205
+#define IDD_DETAILED_COLOR 206
+#define IDD_DOCUMENT_OPTIONS 207
 #define IDD_FEATURES 208
 #define IDD_FONTS 209
+#define IDD_GRAPHICS_OPTIONS 210
 #define IDD_LAYOUT 211
+#define IDD_PRINTER_PROFILE 212
 #define IDD_OVERLAY 213
 #define IDD_PAPER 214
+#define IDD_POSTSCRIPT_OPTIONS 215
 #define IDD_SETTINGS 216
+#define IDD_WATERMARK 217
 
 // Every page template has this size, in dialog units; the sheet sizes itself
 // to its largest page, so equal sizes keep the tabs from changing the sheet.
@@ -106,8 +112,28 @@
 #define IDC_PAPER_ADVANCED 1035
 #define IDC_PAPER_CUSTOM_SIZE 1036
 
-// 201 advanced paper handling: 1040-1047 and 1317 (reserved).
-// 204 custom paper size: 1050-1059 (reserved).
+// ---------------------------------------------------------------- 201 Advanced paper handling (1040-1047, 1317)
+#define IDC_ADVPAPER_BANNER 1040
+#define IDC_ADVPAPER_BANNER_SOURCE 1041
+#define IDC_ADVPAPER_FIRST_PAGE 1042
+#define IDC_ADVPAPER_FIRST_PAGE_SOURCE 1043
+#define IDC_ADVPAPER_TRAILER 1044
+#define IDC_ADVPAPER_TRAILER_SOURCE 1045
+#define IDC_ADVPAPER_AUTO_CONTINUE 1046
+#define IDC_ADVPAPER_HELP 1047
+#define IDC_ADVPAPER_FIRST_PAGE_GROUP 1317
+
+// ---------------------------------------------------------------- 204 Custom paper size (1050-1059)
+#define IDC_CUSTOM_WIDTH 1050
+#define IDC_CUSTOM_WIDTH_RANGE 1051
+#define IDC_CUSTOM_HEIGHT 1052
+#define IDC_CUSTOM_HEIGHT_RANGE 1053
+#define IDC_CUSTOM_INCHES 1054
+#define IDC_CUSTOM_MILLIMETRES 1055
+#define IDC_CUSTOM_POINTS 1056
+#define IDC_CUSTOM_FEED_LABEL 1057
+#define IDC_CUSTOM_FEED 1058
+#define IDC_CUSTOM_HELP 1059
 
 // ---------------------------------------------------------------- 208 Features (1070-1077)
 #define IDC_FEATURES_RESOLUTION 1070
@@ -119,14 +145,93 @@
 #define IDC_FEATURES_DOCUMENT_OPTIONS 1076
 #define IDC_FEATURES_DOCUMENT_PROFILES 1077
 
-// 210 graphics options: 1080-1088 (reserved).
-// 202 advanced colour options: 1090-1102, 1315, 1316, 1318 (reserved; its
-//     group box 1093 shares the number of the Layout page's preview frame).
-// 206 detailed colour settings: 1110-1133, 1319, 1320 (reserved).
-// 212 printer profile management: 1130-1137 (reserved).
-// 215 PostScript options: 1140-1147 (reserved).
-// 207 document options: 1150-1157 (reserved).
-// 205 document profiles: 1160-1163 (reserved).
+// ---------------------------------------------------------------- 210 Graphics options (1080-1088)
+#define IDC_GRAPHICS_TONER_SAVE 1080
+#define IDC_GRAPHICS_SMOOTHING 1081
+#define IDC_GRAPHICS_NEGATIVE 1082
+#define IDC_GRAPHICS_MIRROR 1083
+#define IDC_GRAPHICS_ROTATE_0 1084
+#define IDC_GRAPHICS_ROTATE_90 1085
+#define IDC_GRAPHICS_ROTATE_180 1086
+#define IDC_GRAPHICS_ROTATE_270 1087
+#define IDC_GRAPHICS_HELP 1088
+
+// ---------------------------------------------------------------- 202 Advanced colour options (1090-1102, 1315, 1316, 1318)
+// Its group box 1093 shares the number of the Layout page's preview frame.
+#define IDC_ADVCOLOR_CONFIG 1090
+#define IDC_ADVCOLOR_SAVE 1091
+#define IDC_ADVCOLOR_DELETE 1092
+#define IDC_ADVCOLOR_SUMMARY_GROUP 1093
+#define IDC_ADVCOLOR_HALFTONE 1094
+#define IDC_ADVCOLOR_RGB_SOURCE 1095
+#define IDC_ADVCOLOR_PROCESS_GRAY 1096
+#define IDC_ADVCOLOR_SIMULATION 1097
+#define IDC_ADVCOLOR_DESTINATION 1098
+#define IDC_ADVCOLOR_HIDDEN_LINE 1099
+#define IDC_ADVCOLOR_COLOR_MODEL 1100
+#define IDC_ADVCOLOR_MODIFY 1101
+#define IDC_ADVCOLOR_HELP 1102
+#define IDC_ADVCOLOR_RGB_SOURCE_LIST 1315
+#define IDC_ADVCOLOR_SIMULATION_LIST 1316
+#define IDC_ADVCOLOR_DESTINATION_LIST 1318
+
+// ---------------------------------------------------------------- 206 Detailed colour settings (1110-1133, 1319, 1320)
+#define IDC_DETCOLOR_COLOR 1110
+#define IDC_DETCOLOR_BLACK_WHITE 1111
+#define IDC_DETCOLOR_GRAPHICS_HALFTONE 1112
+#define IDC_DETCOLOR_IMAGE_HALFTONE 1113
+#define IDC_DETCOLOR_GRAPHICS_INTENT 1115
+#define IDC_DETCOLOR_IMAGE_INTENT 1116
+#define IDC_DETCOLOR_GRAY_LABEL 1117
+#define IDC_DETCOLOR_GRAPHICS_GRAY 1118
+#define IDC_DETCOLOR_IMAGE_GRAY 1119
+#define IDC_DETCOLOR_RGB_SOURCE 1122
+#define IDC_DETCOLOR_RGB_SOURCE_MANAGE 1123
+#define IDC_DETCOLOR_SIMULATION_LABEL 1124
+#define IDC_DETCOLOR_SIMULATION 1125
+#define IDC_DETCOLOR_SIMULATION_MANAGE 1126
+#define IDC_DETCOLOR_DOWNLOAD_MANAGER 1127
+#define IDC_DETCOLOR_HELP 1128
+#define IDC_DETCOLOR_DESTINATION 1129
+#define IDC_DETCOLOR_DESTINATION_MANAGE 1131
+#define IDC_DETCOLOR_DESTINATION_LABEL 1133
+#define IDC_DETCOLOR_RGB_DEFAULT 1319
+#define IDC_DETCOLOR_RGB_CUSTOM 1320
+
+// ---------------------------------------------------------------- 212 Printer profile management (1130-1137)
+// Its ids interleave with 206's (1131, 1133 there).
+#define IDC_PROFILE_DESCRIPTION 1130
+#define IDC_PROFILE_FILE_NAME 1132
+#define IDC_PROFILE_LOCATION 1134
+#define IDC_PROFILE_ADD 1135
+#define IDC_PROFILE_DELETE 1136
+#define IDC_PROFILE_HELP 1137
+
+// ---------------------------------------------------------------- 215 PostScript options (1140-1147)
+#define IDC_POSTSCRIPT_ERRORS 1140
+#define IDC_POSTSCRIPT_USE_HEADER 1141
+#define IDC_POSTSCRIPT_HEADER_FILE 1142
+#define IDC_POSTSCRIPT_BROWSE 1143
+#define IDC_POSTSCRIPT_TIMEOUT 1144
+#define IDC_POSTSCRIPT_PAGE_POLICY 1145
+#define IDC_POSTSCRIPT_HELP 1146
+#define IDC_POSTSCRIPT_ALLOW_APP 1147
+
+// ---------------------------------------------------------------- 207 Document options (1150-1157)
+#define IDC_DOCOPTIONS_COLLATE 1150
+#define IDC_DOCOPTIONS_NO_COLLATE 1151
+#define IDC_DOCOPTIONS_COPIES 1152
+#define IDC_DOCOPTIONS_COPIES_SPIN 1153
+#define IDC_DOCOPTIONS_SCALING 1154
+#define IDC_DOCOPTIONS_EMAIL_NOTIFY 1155
+#define IDC_DOCOPTIONS_EMAIL_ADDRESS 1156
+#define IDC_DOCOPTIONS_HELP 1157
+
+// ---------------------------------------------------------------- 205 Document profiles (1160-1163)
+#define IDC_DOCPROFILES_NAME 1160
+#define IDC_DOCPROFILES_SAVE 1161
+#define IDC_DOCPROFILES_DELETE 1162
+#define IDC_DOCPROFILES_HELP 1163
 
 // ---------------------------------------------------------------- 213 Overlay (1170-1194)
 #define IDC_OVERLAY_WATERMARK 1170
@@ -158,7 +263,32 @@
 #define IDC_OVERLAY_PLACEMENT_5 1194
 #define IDC_OVERLAY_ROW_COUNT 5
 
-// 217 watermark: 1200-1224 (reserved).
+// ---------------------------------------------------------------- 217 Watermark (1200-1224)
+#define IDC_WATERMARK_NAME 1200
+#define IDC_WATERMARK_TEXT 1201
+#define IDC_WATERMARK_FONT 1202
+#define IDC_WATERMARK_STYLE 1203
+#define IDC_WATERMARK_SIZE 1204
+#define IDC_WATERMARK_SIZE_SPIN 1205
+#define IDC_WATERMARK_ANGLE 1206
+#define IDC_WATERMARK_ANGLE_SPIN 1207
+#define IDC_WATERMARK_COLOR_LABEL 1208
+#define IDC_WATERMARK_COLOR 1209
+#define IDC_WATERMARK_INTENSITY_LABEL 1210
+#define IDC_WATERMARK_INTENSITY 1211
+#define IDC_WATERMARK_INTENSITY_SPIN 1212
+#define IDC_WATERMARK_BEHIND 1213
+#define IDC_WATERMARK_OUTLINE 1214
+#define IDC_WATERMARK_CENTRED 1215
+#define IDC_WATERMARK_OFFSET 1216
+#define IDC_WATERMARK_X_LABEL 1217
+#define IDC_WATERMARK_X 1218
+#define IDC_WATERMARK_X_SPIN 1219
+#define IDC_WATERMARK_Y_LABEL 1220
+#define IDC_WATERMARK_Y 1221
+#define IDC_WATERMARK_Y_SPIN 1222
+#define IDC_WATERMARK_HELP 1223
+#define IDC_WATERMARK_DEFAULTS 1224
 
 // ---------------------------------------------------------------- 209 Fonts (1230-1235)
 #define IDC_FONTS_DOWNLOAD_TRUETYPE 1230

@@ -10,4 +10,4 @@ if [ ! -f "$envfile" ]; then
 fi
 # shellcheck disable=SC1090
 . "$envfile"
-exec timeout -k 5 "$limit" wine "$@" </dev/null
+exec timeout -k 5 "$limit" "${WINE:-wine}" "$@" </dev/null

@@ -16,12 +16,14 @@ envfile=$build/wine-session.env
 pidfile=$build/wine-session.xvfb.pid
 
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+# shellcheck source=wine-loader.sh
+. "$(dirname "$0")/wine-loader.sh"
 
 prepare_prefix() {
   [ -f "$prefix/.psui-ready" ] && return 0
   rm -rf "$prefix"
   mkdir -p "$prefix"
-  wineboot -i </dev/null >/dev/null 2>&1 || true
+  "$WINE" wineboot -i </dev/null >/dev/null 2>&1 || true
   wineserver -w || true
   local reg=$build/wine-prefix.reg
   cat >"$reg" <<'REG'
@@ -39,7 +41,7 @@ REGEDIT4
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "Courier New"="Liberation Mono"
 REG
-  wine regedit /S "$reg" </dev/null >/dev/null 2>&1
+  "$WINE" regedit /S "$reg" </dev/null >/dev/null 2>&1
   wineserver -w || true
   mkdir -p "$prefix/drive_c/windows/Fonts"
   cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
@@ -74,12 +76,14 @@ start() {
   prepare_prefix
   # Detached from our output: Wine's helpers otherwise keep ctest's pipes open.
   wineserver -p </dev/null >/dev/null 2>&1
-  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  "$WINE" cmd /c exit </dev/null >/dev/null 2>&1 || true
   cat >"$envfile" <<ENV
 export DISPLAY=$DISPLAY
 export WINEPREFIX=$prefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINE=$WINE
+${WINELOADER:+export WINELOADER=$WINELOADER}
 ENV
   echo "wine session: DISPLAY=$DISPLAY WINEPREFIX=$prefix"
 }

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "exchange/dde_channel.h"
+#include "exchange/frames.h"
 #include "tools/driver_sim/dde_client.h"
 #include "tools/driver_sim/options.h"
 #include "tools/driver_sim/printer_registry.h"
@@ -29,8 +30,6 @@ namespace {
 // The names and sizes are the channel's own: the driver must speak them too.
 constexpr const char* kService = kDdeServiceName;
 constexpr const char* kFormat = kDdeFormatName;
-constexpr size_t kRecordSize = kSettingsBlockSize;
-constexpr size_t kFrameSize = kStartFrameSize;
 constexpr DWORD kAckTimeoutMs = 5000;
 
 enum ExitCode { kExitSettings = 0, kExitOther = 1, kExitCancel = 2, kExitScriptFailed = 3 };
@@ -48,46 +47,23 @@ bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
   return static_cast<bool>(out);
 }
 
-void PutLe32(uint8_t* at, uint32_t value) {
-  for (int i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(value >> (8 * i));
-}
-
-uint32_t GetLe32(const uint8_t* at) {
-  return at[0] | (at[1] << 8) | (at[2] << 16) | (static_cast<uint32_t>(at[3]) << 24);
-}
-
-bool LoadFrame(const std::string& record_file, uint32_t owner, std::vector<uint8_t>* frame) {
-  std::vector<uint8_t> record;
-  if (!ReadBytes(record_file, &record) || record.size() != kRecordSize) {
+bool LoadRecord(const std::string& record_file, SettingsBlock* record) {
+  std::vector<uint8_t> bytes;
+  if (!ReadBytes(record_file, &bytes) || bytes.size() != kSettingsBlockSize) {
     std::fprintf(stderr, "driver_sim: %s is not a %u-byte record\n", record_file.c_str(),
-                 static_cast<unsigned>(kRecordSize));
+                 static_cast<unsigned>(kSettingsBlockSize));
     return false;
   }
-  frame->assign(kFrameSize, 0);
-  PutLe32(frame->data(), kFrameSize);
-  PutLe32(frame->data() + 4, 0);
-  PutLe32(frame->data() + 8, owner);
-  std::memcpy(frame->data() + 12, record.data(), kRecordSize);
+  std::memcpy(record, bytes.data(), kSettingsBlockSize);
   return true;
 }
 
 int ClassifyAnswer(const std::vector<uint8_t>& answer) {
-  if (answer.size() == kFrameSize && GetLe32(answer.data()) == kFrameSize &&
-      GetLe32(answer.data() + 4) == 1 && GetLe32(answer.data() + 8) == 0) {
-    return kExitSettings;
+  switch (ClassifyFrame(answer.data(), answer.size())) {
+    case FrameKind::kSettings: return kExitSettings;
+    case FrameKind::kCancel: return kExitCancel;
+    default: return kExitOther;
   }
-  if (answer.size() == 8 && GetLe32(answer.data()) == 8 && GetLe32(answer.data() + 4) == 2) {
-    return kExitCancel;
-  }
-  return kExitOther;
-}
-
-// The printer's name as the record holds it (up to its NUL, within 64 bytes).
-std::string PrinterNameOf(const std::vector<uint8_t>& frame) {
-  const char* name = reinterpret_cast<const char*>(frame.data() + 12 + 1);
-  size_t length = 0;
-  while (length < 64 && name[length]) ++length;
-  return std::string(name, length);
 }
 
 // Ends psui's sheet as a user (or a leaving driver) would: PSM_PRESSBUTTON
@@ -160,17 +136,19 @@ bool AwaitAnswer(const DriverSimOptions& options, DdeClient& client, const PsuiP
 }
 
 int Run(const DriverSimOptions& options) {
-  std::vector<uint8_t> frame;
-  if (!LoadFrame(options.recordFile, options.ownerWindow, &frame)) return kExitOther;
-  std::string printer_name = PrinterNameOf(frame);
+  SettingsBlock record;
+  if (!LoadRecord(options.recordFile, &record)) return kExitOther;
+  std::vector<uint8_t> frame = BuildStartFrame(options.ownerWindow, record);
+  std::string printer_name(FieldText(record.printerName));
   if (options.truncate >= 0 && static_cast<size_t>(options.truncate) < frame.size()) {
     frame.resize(static_cast<size_t>(options.truncate));
   }
   frame.insert(frame.end(), options.extend, 0xA5);
   std::vector<uint8_t> second_frame;
-  if (!options.secondRecordFile.empty() &&
-      !LoadFrame(options.secondRecordFile, options.ownerWindow, &second_frame)) {
-    return kExitOther;
+  if (!options.secondRecordFile.empty()) {
+    SettingsBlock second;
+    if (!LoadRecord(options.secondRecordFile, &second)) return kExitOther;
+    second_frame = BuildStartFrame(options.ownerWindow, second);
   }
 
   std::unique_ptr<PsuiProcess> psui;

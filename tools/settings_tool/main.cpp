@@ -8,6 +8,7 @@
 #include <iterator>
 #include <string>
 
+#include "exchange/frames.h"
 #include "exchange/settings_block.h"
 #include "tools/settings_tool/record_json.h"
 
@@ -36,7 +37,7 @@ int Fail(const std::string& message) {
 // The record part of a record file or of a 1446-byte frame.
 bool ReadRecord(const char* path, std::string* record) {
   if (!ReadAll(path, record)) return false;
-  if (record->size() == 12 + psui::kSettingsBlockSize) record->erase(0, 12);
+  if (record->size() == psui::kStartFrameSize) record->erase(0, psui::kFrameRecordOffset);
   return record->size() == psui::kSettingsBlockSize;
 }
 

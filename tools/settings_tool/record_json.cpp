@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "exchange/frames.h"
 #include "exchange/settings_block.h"
 #include "exchange/settings_fields.h"
 #include "tools/common/cp1252.h"
@@ -289,10 +290,6 @@ bool EncodeField(const FieldInfo& field, const JsonValue& value, const JsonValue
   return EncodeIfChanged(ScalarOf(field.kind), name, value, decoded, at, field.width, error);
 }
 
-uint32_t Le32(const std::string& bytes, size_t at) {
-  return Load<uint32_t>(reinterpret_cast<const uint8_t*>(bytes.data()) + at);
-}
-
 }  // namespace
 
 std::string RecordToJson(const uint8_t* record) {
@@ -306,18 +303,18 @@ bool BytesToJson(const std::string& bytes, std::string* json) {
   JsonWriter out;
   if (bytes.size() == kSettingsBlockSize) {
     WriteRecord(out, data);
-  } else if (bytes.size() == 12 + kSettingsBlockSize) {
+  } else if (bytes.size() == kStartFrameSize) {
     out.BeginObject().Key("frame").BeginObject();
-    out.Key("length").UInt(Le32(bytes, 0));
-    out.Key("command").UInt(Le32(bytes, 4));
-    out.Key("window").UInt(Le32(bytes, 8));
+    out.Key("length").UInt(GetLe32(data + kFrameLengthOffset));
+    out.Key("command").UInt(GetLe32(data + kFrameCommandOffset));
+    out.Key("window").UInt(GetLe32(data + kFrameWindowOffset));
     out.EndObject().Key("record");
-    WriteRecord(out, data + 12);
+    WriteRecord(out, data + kFrameRecordOffset);
     out.EndObject();
-  } else if (bytes.size() == 8) {
+  } else if (bytes.size() == kCancelFrameSize) {
     out.BeginObject().Key("frame").BeginObject();
-    out.Key("length").UInt(Le32(bytes, 0));
-    out.Key("command").UInt(Le32(bytes, 4));
+    out.Key("length").UInt(GetLe32(data + kFrameLengthOffset));
+    out.Key("command").UInt(GetLe32(data + kFrameCommandOffset));
     out.EndObject().EndObject();
   } else {
     return false;

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "exchange/application.h"
-#include "exchange/startup_steps.h"
-#include "pages/sheet_pages.h"
+#include "app/application.h"
+#include "app/startup_steps.h"
+#include "app/sheet_pages.h"
 
 namespace psui {
 namespace {

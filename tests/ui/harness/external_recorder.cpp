@@ -1,6 +1,6 @@
 #include "tests/ui/harness/external_recorder.h"
 
-#include "exchange/external_calls.h"
+#include "ui/external_calls.h"
 
 namespace psui::test {
 

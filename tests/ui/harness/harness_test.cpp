@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "exchange/context_help.h"
-#include "exchange/dialog.h"
-#include "exchange/link_button.h"
-#include "exchange/property_page.h"
+#include "ui/context_help.h"
+#include "ui/dialog.h"
+#include "ui/link_button.h"
+#include "ui/property_page.h"
 #include "tests/ui/harness/external_recorder.h"
 #include "tests/ui/harness/modal_responder.h"
 #include "tests/ui/harness/test_sheet.h"

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "exchange/property_page.h"
+#include "ui/property_page.h"
 
 namespace psui::test {
 

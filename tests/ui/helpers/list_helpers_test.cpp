@@ -1,6 +1,6 @@
 // The list helpers on real drop-down lists, with a compiled PPD as the
 // application's image.
-#include "exchange/list_helpers.h"
+#include "ui/list_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "exchange/application.h"
+#include "app/application.h"
 #include "tests/ui/harness/ui_actions.h"
 
 namespace psui {
@@ -101,6 +101,14 @@ TEST_F(ListHelpersTest, FillListFromTableFirstNTakesAtMostNRows) {
   FillListFromTableFirstN(all, kPagesPerSheetCodes, 99, 50);
   EXPECT_EQ(all.Count(), 7);
   EXPECT_EQ(ComboSelection(dialog, 102), "Libretto");
+}
+
+TEST_F(ListHelpersTest, FillListFromTableFirstNWithNoRowsLeavesAFilledListAsItWas) {
+  AddEntries({"gia' qui", "anche questa"});
+  list.SetCurSel(1);
+  FillListFromTableFirstN(list, kPagesPerSheetCodes, 1, 0);
+  EXPECT_EQ(ComboItems(dialog, 100), (std::vector<std::string>{"gia' qui", "anche questa"}));
+  EXPECT_EQ(list.CurSel(), 1);
 }
 
 TEST_F(ListHelpersTest, FillListFromPpdListsTranslationsWithTheCodesOfTheirNames) {
@@ -202,6 +210,23 @@ TEST_F(ListHelpersTest, AMissingOptionalBinTakesItsTrayOutOfTheList) {
   ASSERT_TRUE(FillListFromPpd(fitted, "InputSlot", kInputSlotCodes, 1));
   RemoveItemsForMissingOptions(fitted, "InputSlot");
   EXPECT_EQ(fitted.Count(), 5);
+}
+
+// Code that runs before the application object exists (or in a program
+// without one) finds no image and no record: the helpers change nothing.
+TEST(ListHelpersWithoutApplication, BehaveAsWithoutAnImage) {
+  ASSERT_EQ(CurrentApp(), nullptr);
+  HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(9101), nullptr, PlainDialog, 0);
+  ASSERT_NE(dialog, nullptr);
+  ComboBox list(dialog, 100);
+  list.AddString("Cassetto inferiore");
+  list.SetCurSel(0);
+  EXPECT_FALSE(FillListFromPpd(list, "PageSize", kPageSizeCodes, 1));
+  EXPECT_EQ(RemoveConstrainedItems("PageSize", "Letter 8.5 x 11", list, "InputSlot"), 0);
+  RemoveItemsForMissingOptions(list, "InputSlot");
+  EXPECT_EQ(ComboItems(dialog, 100), (std::vector<std::string>{"Cassetto inferiore"}));
+  EXPECT_EQ(list.CurSel(), 0);
+  DestroyWindow(dialog);
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // CheckNumericEntry tells the user about a rejected character in a message box.
-#include "exchange/numeric_entry.h"
+#include "ui/numeric_entry.h"
 
 #include <gtest/gtest.h>
 
-#include "exchange/entry_rules.h"
+#include "ui/entry_rules.h"
 #include "tests/ui/harness/modal_responder.h"
 
 namespace psui {

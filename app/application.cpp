@@ -1,0 +1,105 @@
+#include "app/application.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+#include "exchange/dde_channel.h"
+#include "app/page_set.h"
+#include "app/startup_steps.h"
+#include "pages/printer_options.h"
+#include "resources/resource.h"
+
+namespace psui {
+
+Application::~Application() {
+  DestroyPages();
+  PpdFreeImage(ppdImage);
+}
+
+PropertyPage* Application::Page(int dialogId) const {
+  for (PropertyPage* page : added_) {
+    if (page->templateId() == dialogId) return page;
+  }
+  return nullptr;
+}
+
+bool Application::InitInstance(const PageFactory& makePages) {
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  if (!ReceiveStartFrame(&ownerWindow, &settings)) return false;
+  if (!Prepare()) return false;
+  RunSheet(makePages);
+  Answer();
+  DestroyPages();
+  return false;
+}
+
+bool Application::Prepare() {
+  std::string ppd_path = PpdPathFor(settings);
+  if (ppd_path.empty()) return false;
+  ppdImage = PpdLoadImage(ppd_path.c_str());
+  if (!ppdImage) return false;
+  settings.colorDevice = ppdImage->colorDevice ? 1 : 0;
+  linkStatus = CheckPrinter(settings, optionQueries);
+  if (linkStatus == kPrinterAnswered) ApplyPrinterOptions(settings, optionQueries);
+  return true;
+}
+
+void Application::Answer() {
+  switch (outcome_) {
+    case SheetOutcome::kOk: SendSettings(settings); break;
+    case SheetOutcome::kCancel: SendCancel(); break;
+    // Ended otherwise (the driver left and its disconnect ended the sheet):
+    // nobody is there to answer.
+    case SheetOutcome::kNone: CloseChannel(); break;
+  }
+}
+
+void Application::DestroyPages() {
+  added_.clear();
+  pages_.clear();
+}
+
+int CALLBACK Application::SheetCallback(HWND sheet, UINT message, LPARAM) {
+  if (message == PSCB_INITIALIZED) {
+    if (auto* app = static_cast<Application*>(CurrentApp())) app->sheet_ = sheet;
+  }
+  return 0;
+}
+
+void Application::RunSheet(const PageFactory& makePages) {
+  // Every page object exists with the sheet; only the added ones ever run.
+  DestroyPages();
+  pages_ = makePages();
+  std::vector<int> wanted = SheetPageDialogs(settings.deviceMode != 0, linkStatus);
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  std::vector<PROPSHEETPAGEA> descriptors;
+  for (int dialog : wanted) {
+    auto page = std::find_if(pages_.begin(), pages_.end(),
+                             [dialog](const auto& p) { return p->templateId() == dialog; });
+    if (page == pages_.end()) continue;
+    (*page)->SetListener(this);
+    added_.push_back(page->get());
+    descriptors.push_back((*page)->Descriptor(instance));
+  }
+  std::string caption(FieldText(settings.printerName));
+  PROPSHEETHEADERA header = {};
+  header.dwSize = sizeof header;
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_HASHELP | PSH_USECALLBACK | PSH_USEICONID;
+  // A handle that names no window (the driver's window is gone) would keep
+  // the sheet from being created at all: the sheet then has no owner.
+  header.hwndParent = IsWindow(ownerWindow) ? ownerWindow : nullptr;
+  header.hInstance = instance;
+  header.pszIcon = MAKEINTRESOURCEA(IDI_PSUI);
+  header.pszCaption = caption.c_str();
+  header.nPages = static_cast<UINT>(descriptors.size());
+  header.nStartPage = 0;
+  header.ppsp = descriptors.data();
+  header.pfnCallback = SheetCallback;
+  PropertySheetA(&header);
+  sheet_ = nullptr;
+}
+
+}  // namespace psui

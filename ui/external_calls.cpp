@@ -1,0 +1,10 @@
+#include "ui/external_calls.h"
+
+namespace psui {
+
+ExternalCalls& External() {
+  static ExternalCalls calls;
+  return calls;
+}
+
+}  // namespace psui
