@@ -159,6 +159,7 @@ class PaperPagesTest : public ::testing::Test {
   // Opens the sheet on the page at `index` (0 Layout, 1 Paper).
   void Open(int index) {
     responder.reset();
+    sheet.reset();  // the page objects serve one sheet at a time
     sheet = std::make_unique<TestSheet>(std::vector<PropertyPage*>{&layout, &paper});
     // Answers what the pages open from now on; the sheet is the test's own.
     responder = std::make_unique<ModalResponder>();
