@@ -191,6 +191,17 @@ TEST_F(LayoutPage, BookletBindsOnTheLongEdgeAndSimplexLeavesItForTwoPages) {
   EXPECT_TRUE(ShowsPicture(155));
 }
 
+TEST_F(LayoutPage, AKeyboardChoiceOfPagesPerSheetReachesTheRecord) {
+  Open(0);
+  HWND pages = GetDlgItem(Page(), 1006);
+  SetFocus(pages);
+  SendMessageA(pages, WM_KEYDOWN, VK_END, 1);
+  PumpMessages();
+  EXPECT_EQ(ComboSelection(Page(), 1006), "Libretto");
+  EXPECT_EQ(record().pagesPerSheet, 99);
+  EXPECT_EQ(record().duplex, 2) << "the choice ran the activation";
+}
+
 TEST_F(LayoutPage, BordersOnlyWithSeveralPagesPerSheet) {
   record().pageBorders = 1;
   Open(0);

@@ -186,6 +186,21 @@ TEST_F(PaperPage, EmptyListsStoreMinusOneAndAreDisabledUntilTheyHaveEntriesAgain
   EXPECT_EQ(record().outputBin, 3);
 }
 
+TEST_F(PaperPage, AListWithEntriesAlwaysShowsAndStoresOne) {
+  // No InputSlot keyword: the list holds only "Adatta formato carta", and a
+  // stored source it lacks must not leave it without a selection.
+  UsePpd(R"(*PPD-Adobe: "4.3"
+*OpenUI *PageSize/Formato carta: PickOne
+*PageSize A4/A4: "a4"
+*CloseUI: *PageSize
+)");
+  record().inputSlot = 271;
+  Open(1);
+  EXPECT_EQ(ComboSelection(Page(), 1031), "Adatta formato carta");
+  EXPECT_EQ(record().inputSlot, 7);
+  EXPECT_TRUE(IsEnabled(Page(), 1031));
+}
+
 TEST_F(PaperPage, LeavingForcesOneSidedWhenTheSizeOrTypeRulesOutAnyDuplexOption) {
   record().duplex = 3;
   Open(1);
