@@ -32,8 +32,11 @@ TEST_F(FrameworkTest, PagesAreActivatedAndMayRefuseToBeLeft) {
   second.allowLeave = false;
   EXPECT_FALSE(sheet.SelectPage(0));
   EXPECT_EQ(sheet.CurrentIndex(), 1);
+  EXPECT_FALSE(sheet.PressOk()) << "OK leaves the current page first";
+  EXPECT_EQ(sheet.applied, 0);
   second.allowLeave = true;
   EXPECT_TRUE(sheet.SelectPage(0));
+  EXPECT_TRUE(sheet.PressOk());
 }
 
 TEST_F(FrameworkTest, OkAndCancelReachTheListener) {

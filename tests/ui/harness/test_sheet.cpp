@@ -62,6 +62,11 @@ void TestSheet::PressButton(int button) {
   PumpMessages();
 }
 
+bool TestSheet::PressOk() {
+  PressButton(PSBTN_OK);
+  return ended();
+}
+
 bool TestSheet::ended() const { return !IsWindow(sheet_) || CurrentPage() == nullptr; }
 
 }  // namespace psui::test

@@ -30,6 +30,9 @@ class TestSheet : public SheetListener {
   bool SelectPage(int index);
   // PSM_PRESSBUTTON (PSBTN_OK, PSBTN_CANCEL, PSBTN_HELP).
   void PressButton(int button);
+  // OK as a user presses it: true when the sheet ended, false when a page
+  // refused to be left and the sheet stays.
+  bool PressOk();
   // True once OK or Cancel ended the sheet.
   bool ended() const;
 
