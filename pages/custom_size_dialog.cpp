@@ -72,7 +72,9 @@ bool CustomSizeDialog::ValidateEdit(SizeEdit edit, float widthInEdit, bool feedC
     *value = ReadNumber(text);
     verdict = ValidateCustomValue(TheApp().settings, edit, *value, widthInEdit, feedCheck);
     if (!verdict.ok) {
-      ShowMessage(RangeMessage(LoadText(IDS_RANGE_DECIMAL), verdict.low, verdict.high), MB_OK | MB_TASKMODAL);
+      // Task-modal: no owner, every window of the thread waits for it.
+      ShowUnownedMessage(RangeMessage(LoadText(IDS_RANGE_DECIMAL), verdict.low, verdict.high), MB_OK | MB_TASKMODAL,
+                         LoadText(IDS_APP_TITLE).c_str());
     }
   }
   if (!verdict.ok) SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(EditId(verdict.focus)).hwnd()), TRUE);

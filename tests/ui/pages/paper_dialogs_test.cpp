@@ -9,8 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/registry.h"
-#include "tests/ui/harness/external_recorder.h"
 #include "tests/ui/pages/paper_fixture.h"
 
 namespace psui::test {
@@ -32,10 +30,10 @@ class PaperDialogs : public PaperPagesTest {
   // and must end it. Boxes the script meets are expected in `boxes`, in order.
   void Run(int button, const char* caption, std::function<void(HWND)> script,
            const std::vector<std::string>& boxes = {}) {
-    responder->ExpectDialog(caption, std::move(script));
-    for (const std::string& box : boxes) responder->ExpectMessageBox(box, IDOK);
+    responder.ExpectDialog(caption, std::move(script));
+    for (const std::string& box : boxes) responder.ExpectMessageBox(box, IDOK);
     ASSERT_TRUE(Click(Page(), button));
-    responder->VerifyAllMet();
+    responder.VerifyAllMet();
   }
   static int FocusedId() { return GetDlgCtrlID(GetFocus()); }
 };
@@ -145,7 +143,6 @@ TEST_F(PaperDialogs, TheCustomSizeTakesItsConstraintsFromTheLastTranslatedSize) 
 
 TEST_F(PaperDialogs, AdvancedHandlingHelp) {
   Open(1);
-  ExternalRecorder recorder;
   Run(1035, kAdvancedCaption, [&](HWND dialog) {
     EXPECT_TRUE(Click(dialog, 1047));
     SetFocus(GetDlgItem(dialog, 1040));
@@ -154,11 +151,11 @@ TEST_F(PaperDialogs, AdvancedHandlingHelp) {
     SendMessageA(dialog, WM_HELP, 0, 0);
     EXPECT_TRUE(Click(dialog, IDCANCEL));
   });
-  ASSERT_EQ(recorder.helpCalls.size(), 3u);
-  EXPECT_EQ(recorder.helpCalls[0].command, static_cast<UINT>(HELP_CONTEXT));
-  EXPECT_EQ(recorder.helpCalls[0].data, 201u);
-  EXPECT_EQ(recorder.helpCalls[1].data, 1040u);
-  EXPECT_EQ(recorder.helpCalls[2].command, static_cast<UINT>(HELP_CONTENTS));
+  ASSERT_EQ(external.helpCalls.size(), 3u);
+  EXPECT_EQ(external.helpCalls[0].command, static_cast<UINT>(HELP_CONTEXT));
+  EXPECT_EQ(external.helpCalls[0].data, 201u);
+  EXPECT_EQ(external.helpCalls[1].data, 1040u);
+  EXPECT_EQ(external.helpCalls[2].command, static_cast<UINT>(HELP_CONTENTS));
 }
 
 // ---------------------------------------------------------------- 204
@@ -289,6 +286,10 @@ TEST_F(CustomSizeDialogTest, SaveChecksTheFeedDirectionWidthFirst) {
       },
       {RangeBox("127.00", "200.00"), RangeBox("127.00", "215.90")});
   EXPECT_FLOAT_EQ(record().customWidth, 210.0f) << "Cancel puts the stored width back";
+  // The range box is task-modal: it belongs to no window.
+  ASSERT_EQ(responder.boxes().size(), 2u);
+  EXPECT_EQ(responder.boxes()[0].owner, nullptr);
+  EXPECT_EQ(responder.boxes()[0].caption, "Propriet\xE0 della stampante");
 }
 
 TEST_F(CustomSizeDialogTest, SaveStoresWritesCustomSizesAndCloses) {
@@ -301,13 +302,7 @@ TEST_F(CustomSizeDialogTest, SaveStoresWritesCustomSizesAndCloses) {
   });
   EXPECT_FLOAT_EQ(record().customWidth, 150.5f);
   EXPECT_FLOAT_EQ(record().customHeight, 300.0f);
-  platform::RegistryKey key;
-  std::vector<uint8_t> value;
-  ASSERT_EQ(platform::RegistryKey::OpenForReading(
-                platform::RegistryRoot::kLocalMachine,
-                platform::PrinterKeyPath(FieldText(record().printerName)) + "\\PrinterDriverData", key),
-            0u);
-  ASSERT_EQ(key.ReadBinary("CustomSizes", value), 0u);
+  std::vector<uint8_t> value = CustomSizesValue();
   ASSERT_EQ(value.size(), 80u);
   EXPECT_EQ(value[64] | value[65] << 8, 15050);
   EXPECT_EQ(value[68] | value[69] << 8, 30000);
@@ -331,16 +326,15 @@ TEST_F(CustomSizeDialogTest, AnUnknownUnitAndDirectionShowAndStoreAsMillimetresA
 
 TEST_F(CustomSizeDialogTest, CustomSizeHelp) {
   Open(1);
-  ExternalRecorder recorder;
   RunCustom([&](HWND dialog) {
     EXPECT_TRUE(Click(dialog, 1059));
     SetFocus(GetDlgItem(dialog, 1052));
     SendMessageA(dialog, WM_HELP, 0, 0);
     EXPECT_TRUE(Click(dialog, IDCANCEL));
   });
-  ASSERT_EQ(recorder.helpCalls.size(), 2u);
-  EXPECT_EQ(recorder.helpCalls[0].data, 204u);
-  EXPECT_EQ(recorder.helpCalls[1].data, 1052u);
+  ASSERT_EQ(external.helpCalls.size(), 2u);
+  EXPECT_EQ(external.helpCalls[0].data, 204u);
+  EXPECT_EQ(external.helpCalls[1].data, 1052u);
 }
 
 }  // namespace

@@ -19,6 +19,16 @@ LRESULT CALLBACK MessageCounter::Proc(HWND window, UINT message, WPARAM wparam, 
   return DefSubclassProc(window, message, wparam, lparam);
 }
 
+std::vector<uint8_t> PaperPagesTest::CustomSizesValue() const {
+  platform::RegistryKey key;
+  std::vector<uint8_t> data;
+  if (platform::RegistryKey::OpenForReading(platform::RegistryRoot::kLocalMachine,
+                                            PrinterKey() + "\\PrinterDriverData", key) == 0) {
+    key.ReadBinary("CustomSizes", data);
+  }
+  return data;
+}
+
 std::vector<LRESULT> ComboCodes(HWND dialog, int id) {
   std::vector<LRESULT> codes;
   HWND combo = GetDlgItem(dialog, id);

@@ -1,7 +1,7 @@
 // What the paper page tests share: a PPD of their own whose constraints are
 // written in both directions (and one in a single direction, to show which
-// pair the pages look at), and a real sheet with the Layout and Paper pages
-// on a record the test sets up.
+// pair the pages look at), and the Layout and Paper pages in the page
+// fixture's sheet on a record the test sets up.
 #pragma once
 
 #include <windows.h>
@@ -13,11 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "app/application.h"
-#include "pages/layout_page.h"
-#include "pages/paper_page.h"
-#include "tests/ui/harness/modal_responder.h"
-#include "tests/ui/harness/test_sheet.h"
+#include "resources/resource.h"
+#include "tests/ui/harness/page_fixture.h"
 #include "tests/ui/harness/ui_actions.h"
 
 namespace psui::test {
@@ -121,13 +118,12 @@ inline constexpr char kPaperPpd[] = R"(*PPD-Adobe: "4.3"
 )";
 
 // The sheet with the Layout page (index 0) and the Paper page (index 1) on
-// an application whose record the test fills before Open().
-class PaperPagesTest : public ::testing::Test {
+// the page fixture's application, with a record the test adjusts before
+// Open().
+class PaperPagesTest : public PageTest {
  protected:
   PaperPagesTest() {
-    std::memset(&app.settings, 0, sizeof app.settings);
     SettingsBlock& record = app.settings;
-    SetFieldText(record.printerName, "PSUI Paper Test " + std::to_string(GetCurrentProcessId()));
     record.orientation = 1;
     record.duplex = 1;
     record.pagesPerSheet = 1;
@@ -146,34 +142,18 @@ class PaperPagesTest : public ::testing::Test {
     record.customFeedDirection = 8;
     UsePpd(kPaperPpd);
   }
-  ~PaperPagesTest() override {
-    responder.reset();
-    sheet.reset();
-  }
 
-  void UsePpd(const std::string& text) {
-    PpdFreeImage(app.ppdImage);
-    app.ppdImage = PpdCompileBuffer(reinterpret_cast<const uint8_t*>(text.data()), text.size(), "paper.ppd");
-    ASSERT_NE(app.ppdImage, nullptr);
-  }
-  // Opens the sheet on the page at `index` (0 Layout, 1 Paper).
+  void UsePpd(const std::string& text) { ASSERT_TRUE(UsePpdText(text)); }
+  // Opens a new sheet on the page at `index` (0 Layout, 1 Paper).
   void Open(int index) {
-    responder.reset();
-    sheet.reset();  // the page objects serve one sheet at a time
-    sheet = std::make_unique<TestSheet>(std::vector<PropertyPage*>{&layout, &paper});
-    // Answers what the pages open from now on; the sheet is the test's own.
-    responder = std::make_unique<ModalResponder>();
-    responder->Ignore(sheet->hwnd());
-    ASSERT_TRUE(sheet->SelectPage(index));
+    OpenSheet({IDD_LAYOUT, IDD_PAPER});
+    if (index == 1) {
+      ASSERT_TRUE(ShowPage(IDD_PAPER));
+    }
   }
   HWND Page() const { return sheet->CurrentPage(); }
-  SettingsBlock& record() { return app.settings; }
-
-  Application app;
-  CLayout layout;
-  CPaper paper;
-  std::unique_ptr<ModalResponder> responder;
-  std::unique_ptr<TestSheet> sheet;
+  // The printer's "CustomSizes" value; empty when there is none.
+  std::vector<uint8_t> CustomSizesValue() const;
 };
 
 // Counts one message sent to a control, through a subclass, for its lifetime.

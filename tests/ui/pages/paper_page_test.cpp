@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/registry.h"
 #include "tests/ui/pages/paper_fixture.h"
 
 namespace psui::test {
@@ -19,22 +18,6 @@ using Codes = std::vector<LRESULT>;
 class PaperPage : public PaperPagesTest {
  protected:
   void Choose(int id, const std::string& text) { ASSERT_TRUE(ChooseComboEntry(Page(), id, text)); }
-  std::vector<uint8_t> CustomSizesValue() {
-    platform::RegistryKey key;
-    std::vector<uint8_t> data;
-    std::string path = platform::PrinterKeyPath(FieldText(record().printerName)) + "\\PrinterDriverData";
-    if (platform::RegistryKey::OpenForReading(platform::RegistryRoot::kLocalMachine, path, key) == 0) {
-      key.ReadBinary("CustomSizes", data);
-    }
-    return data;
-  }
-  void DeleteCustomSizes() {
-    platform::RegistryKey key;
-    std::string path = platform::PrinterKeyPath(FieldText(record().printerName)) + "\\PrinterDriverData";
-    if (platform::RegistryKey::OpenOrCreate(platform::RegistryRoot::kLocalMachine, path, key) == 0) {
-      key.DeleteValue("CustomSizes");
-    }
-  }
 };
 
 TEST_F(PaperPage, ShowsTheCustomSizeFirstAndEveryTranslatedOption) {
@@ -220,7 +203,6 @@ TEST_F(PaperPage, LeavingForcesOneSidedWhenTheSizeOrTypeRulesOutAnyDuplexOption)
 }
 
 TEST_F(PaperPage, OkLeavesThePageAndWritesCustomSizesCancelWritesNothing) {
-  DeleteCustomSizes();
   record().duplex = 2;
   Open(1);
   Choose(1030, "Busta n. 10");

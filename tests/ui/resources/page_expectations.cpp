@@ -139,10 +139,55 @@ std::vector<ExpectedPage> BuildPages() {
   };
 }
 
+// ---------------------------------------------------------------- the Paper page's dialogs
+std::vector<ExpectedPage> PaperDialogs() {
+  return {
+      {201,
+       "Gestione avanzata carta",
+       {
+           {1040, K::kCheckBox, "Pagina intestazione", kShown},
+           {1041, K::kDropDownList, nullptr, kShown},
+           {1044, K::kCheckBox, "Pagina Trailer", kShown},
+           {1045, K::kDropDownList, nullptr, kShown},
+           {1317, K::kGroupBox, "", kShown},
+           {1042, K::kCheckBox, "Stampa prima pagina da", kShown},
+           {1043, K::kDropDownList, nullptr, kShown},
+           {1046, K::kCheckBox, "Ripresa automatica della stampa", kShown},
+           {1, K::kPushButton, "OK", kShown},
+           {2, K::kPushButton, "Cancella", kShown},
+           {1047, K::kPushButton, "Guida", kShown},
+       },
+       {"Pagine speciali"},
+       TemplateKind::kDialog},
+      {204,
+       "Finestra di dialogo Formato di carta personalizzato PostScript",
+       {
+           {1050, K::kEdit, "", kShown},
+           {1051, K::kLabel, "(in, in)", kShown},
+           {1052, K::kEdit, "", kShown},
+           {1053, K::kLabel, "(in, in)", kShown},
+           {1054, K::kRadioButton, "Pollici", kShown},
+           {1055, K::kRadioButton, "Millimetri", kShown},
+           {1056, K::kRadioButton, "Punti", kShown},
+           {1057, K::kLabel, "Senso di alimentazione carta:", kShown},
+           {1058, K::kDropDownList, nullptr, kShown},
+           {1, K::kPushButton, "Salva", kShown},
+           {2, K::kPushButton, "Cancella", kShown},
+           {1059, K::kPushButton, "Guida", kShown},
+       },
+       {"Dimensioni del formato carta personalizzato", "Larghezza:", "Altezza:", "Unità"},
+       TemplateKind::kDialog},
+  };
+}
+
 }  // namespace
 
 const std::vector<ExpectedPage>& ExpectedPages() {
-  static const std::vector<ExpectedPage> pages = BuildPages();
+  static const std::vector<ExpectedPage> pages = [] {
+    std::vector<ExpectedPage> all = BuildPages();
+    for (ExpectedPage& dialog : PaperDialogs()) all.push_back(std::move(dialog));
+    return all;
+  }();
   return pages;
 }
 

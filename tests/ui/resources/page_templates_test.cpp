@@ -158,7 +158,7 @@ TEST(PageTemplates, RadioButtonsFormOneGroupPerChoice) {
     std::vector<int> radios;
   };
   const Group groups[] = {
-      {211, {1000, 1001, 1002}}, {211, {1003, 1004, 1005}}, {209, {1230, 1231}}};
+      {211, {1000, 1001, 1002}}, {211, {1003, 1004, 1005}}, {209, {1230, 1231}}, {204, {1054, 1055, 1056}}};
   for (const Group& group : groups) {
     HWND dialog = host.Create(group.dialog);
     ASSERT_NE(dialog, nullptr);
@@ -176,6 +176,38 @@ TEST(PageTemplates, RadioButtonsFormOneGroupPerChoice) {
     EXPECT_TRUE(GetWindowLongA(after, GWL_STYLE) & WS_GROUP)
         << "control after " << group.radios.back() << " does not start a new group";
   }
+}
+
+// ---------------------------------------------------------------- the Paper page's dialogs
+TEST(PaperDialogTemplates, HaveOkAsDefaultContextHelpAndTheirWholeCaption) {
+  TemplateHost host;
+  NONCLIENTMETRICSA metrics = {};
+  metrics.cbSize = sizeof metrics;
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+  HFONT caption_font = CreateFontIndirectA(&metrics.lfCaptionFont);
+  for (int id : {201, 204}) {
+    SCOPED_TRACE(id);
+    HWND dialog = host.Create(id);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(GetWindowLongA(GetDlgItem(dialog, IDOK), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    const LONG style = GetWindowLongA(dialog, GWL_STYLE);
+    EXPECT_TRUE(style & DS_CONTEXTHELP) << "the caption's help button";
+    EXPECT_TRUE(style & DS_MODALFRAME);
+    // The caption text beside the help and close buttons.
+    std::wstring caption = WindowTextW(dialog);
+    HDC dc = GetDC(dialog);
+    HGDIOBJ old = SelectObject(dc, caption_font);
+    SIZE text = {};
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+    SelectObject(dc, old);
+    ReleaseDC(dialog, dc);
+    RECT window;
+    GetWindowRect(dialog, &window);
+    const int room = (window.right - window.left) - 3 * GetSystemMetrics(SM_CXSIZE) -
+                     2 * GetSystemMetrics(SM_CXFIXEDFRAME);
+    EXPECT_LE(text.cx, room) << "the caption is cut";
+  }
+  DeleteObject(caption_font);
 }
 
 }  // namespace
