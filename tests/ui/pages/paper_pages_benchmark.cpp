@@ -11,9 +11,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -23,6 +21,7 @@
 #include "pages/paper_page.h"
 #include "tests/ui/harness/test_sheet.h"
 #include "tests/ui/harness/ui_actions.h"
+#include "tools/ppd_dump/ppd_bench.h"
 
 namespace psui {
 namespace {
@@ -57,12 +56,19 @@ int CountStatements(const std::string& text, const char* keyword) {
   return count;
 }
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary | std::ios::ate);
-  std::string text(static_cast<size_t>(std::max<std::streamoff>(file.tellg(), 0)), '\0');
-  file.seekg(0);
-  file.read(&text[0], static_cast<std::streamsize>(text.size()));
-  return text;
+// Reads a whole file into `text`, reusing its buffer from file to file.
+void ReadWholeFile(const std::string& path, std::string* text) {
+  text->clear();
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  DWORD size = GetFileSize(file, nullptr);
+  DWORD read = 0;
+  if (size != INVALID_FILE_SIZE) {
+    text->resize(size);
+    if (!::ReadFile(file, &(*text)[0], size, &read, nullptr)) read = 0;
+    text->resize(read);
+  }
+  CloseHandle(file);
 }
 
 struct Candidate {
@@ -72,23 +78,14 @@ struct Candidate {
 };
 
 void ScanCorpus(const std::string& folder, Candidate* mostSizes, Candidate* mostConstraints) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    std::string name = found.cFileName;
-    if (name == "." || name == "..") continue;
-    std::string path = folder + "\\" + name;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      ScanCorpus(path, mostSizes, mostConstraints);
-    } else if (name.size() > 4 && _stricmp(name.c_str() + name.size() - 4, ".ppd") == 0) {
-      std::string text = ReadFile(path);
-      Candidate here{path, CountStatements(text, "*PageSize "), CountStatements(text, "*UIConstraints:")};
-      if (here.sizes > mostSizes->sizes) *mostSizes = here;
-      if (here.constraints > mostConstraints->constraints) *mostConstraints = here;
-    }
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
+  std::string text;
+  for (const std::string& path : FilesBelow(folder, ".ppd")) {
+    ReadWholeFile(path, &text);
+    Candidate here{path, CountStatements(text, "*PageSize "), CountStatements(text, "*UIConstraints:")};
+    if (here.sizes <= 0) continue;  // not a PPD with paper sizes (or no file at all)
+    if (here.sizes > mostSizes->sizes) *mostSizes = here;
+    if (here.constraints > mostConstraints->constraints) *mostConstraints = here;
+  }
 }
 
 // Ends each advanced paper handling dialog as soon as it is activated, and
