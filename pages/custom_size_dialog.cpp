@@ -89,9 +89,13 @@ bool CustomSizeDialog::Validate(bool feedCheck) {
 }
 
 void CustomSizeDialog::OnUnitChosen(int unit) {
-  if (validating_) return;
-  validating_ = true;
   SettingsBlock& record = TheApp().settings;
+  if (validating_) {
+    // The auto radio button has checked itself; the unit has not changed.
+    CheckRadioButton(hwnd_, IDC_CUSTOM_INCHES, IDC_CUSTOM_POINTS, kUnitButtons[record.customUnits]);
+    return;
+  }
+  validating_ = true;
   // The typed values count in the unit they were typed in.
   if (Validate(false)) {
     record.customUnits = static_cast<int16_t>(unit);
