@@ -10,18 +10,16 @@ TestSheet::TestSheet(std::vector<PropertyPage*> pages, const char* caption) {
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  std::vector<PROPSHEETPAGEA> descriptors;
+  std::vector<PageDescriptor> descriptors;
   for (PropertyPage* page : pages) {
     page->SetListener(this);
     descriptors.push_back(page->Descriptor(instance));
   }
   PROPSHEETHEADERA header = {};
-  header.dwSize = sizeof header;
-  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_HASHELP | PSH_MODELESS;
+  header.dwFlags = PSH_NOAPPLYNOW | PSH_HASHELP | PSH_MODELESS;
   header.hInstance = instance;
   header.pszCaption = caption;
-  header.nPages = static_cast<UINT>(descriptors.size());
-  header.ppsp = descriptors.data();
+  SetSheetPages(header, descriptors);
   sheet_ = reinterpret_cast<HWND>(PropertySheetA(&header));
   PumpMessages();
 }
