@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "tests/ui/harness/external_recorder.h"
@@ -34,26 +33,18 @@ class SheetThread {
  public:
   using Prepare = std::function<void(ProbePage& page, ProbePage& second)>;
 
-  explicit SheetThread(Prepare prepare = nullptr) {
-    HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    thread_ = std::thread([this, prepare, ready] {
-      if (prepare) prepare(page, second);
-      test::TestSheet sheet({&page, &second});
-      sheet_ = sheet.hwnd();
-      SetEvent(ready);
-      MSG message;
-      while (PropSheet_GetCurrentPageHwnd(sheet_) && GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (PropSheet_IsDialogMessage(sheet_, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-      }
-      applied = sheet.applied;
-      cancelled = sheet.cancelled;
-    });
-    WaitForSingleObject(ready, 10000);
-    CloseHandle(ready);
+  explicit SheetThread(Prepare prepare = nullptr) : prepare_(std::move(prepare)) {
+    ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    // A thread of the system's own: the product's toolchains need not have std::thread.
+    thread_ = CreateThread(nullptr, 0, ThreadMain, this, 0, nullptr);
+    WaitForSingleObject(ready_, 10000);
+    CloseHandle(ready_);
   }
-  ~SheetThread() { Join(); }
+  ~SheetThread() {
+    // A test that stopped before its script ran still ends the sheet.
+    if (thread_) PostMessageA(sheet_, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    Join();
+  }
 
   // Runs the script, then waits for the sheet to end (the script ends it).
   bool Run(const std::string& text, std::vector<std::string>* report = nullptr) {
@@ -74,10 +65,34 @@ class SheetThread {
   int cancelled = 0;
 
  private:
-  void Join() {
-    if (thread_.joinable()) thread_.join();
+  static DWORD WINAPI ThreadMain(void* self) {
+    static_cast<SheetThread*>(self)->RunSheet();
+    return 0;
   }
-  std::thread thread_;
+  void RunSheet() {
+    if (prepare_) prepare_(page, second);
+    test::TestSheet sheet({&page, &second});
+    sheet_ = sheet.hwnd();
+    SetEvent(ready_);
+    MSG message;
+    while (PropSheet_GetCurrentPageHwnd(sheet_) && GetMessageA(&message, nullptr, 0, 0) > 0) {
+      if (PropSheet_IsDialogMessage(sheet_, &message)) continue;
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    applied = sheet.applied;
+    cancelled = sheet.cancelled;
+  }
+  void Join() {
+    if (!thread_) return;
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+    thread_ = nullptr;
+  }
+
+  Prepare prepare_;
+  HANDLE ready_ = nullptr;
+  HANDLE thread_ = nullptr;
   HWND sheet_ = nullptr;
 };
 
