@@ -232,7 +232,7 @@ struct PpdImage {
   // Looks for the keyword by name and, in it, the option whose translation
   // equals optionText (both compared with the platform's lstrcmpA). Both
   // outputs start at -1 and receive the positions found; 1 when both were
-  // found.
+  // found. A null optionText finds no option.
   int LocateOption(const char* keywordName, const char* optionText, int* keywordIndex,
                    int* optionIndex) const;
   // Delivers the name of the keyword at keywordIndex and the translation of

@@ -59,6 +59,9 @@ int PpdImage::LocateOption(const char* keywordName, const char* optionText, int*
     if (platform::CompareTextA(keyword->name, keywordName) == 0) break;
   if (keyword == nullptr) return 0;
   *keywordIndex = k;
+  // No text names no option (the comparison would find an absent text equal
+  // to an option without translation).
+  if (optionText == nullptr) return 0;
   int o = 0;
   for (const PpdOption* option = keyword->options; option != nullptr; option = option->next, ++o) {
     if (platform::CompareTextA(option->translation, optionText) == 0) {

@@ -166,17 +166,19 @@ int32_t QueryInstalledOptions(const char* community, const char* address, Option
     SetCode(kSnmpInvalidArgument);
     return kSnmpInvalidArgument;
   }
-  for (OptionQuery* entry = list; entry->oidText != nullptr; ++entry) {
-    entry->value = -1;
-    entry->secondValue = -1;
-  }
   // Only a plain INTEGER counts: a Counter, Gauge or TimeTicks here means
   // the agent does not know the object as the printer's.
   auto integerOnly = [](const VarBindList& bindings, int32_t status, int32_t index) {
     const SnmpValue& value = bindings.list[0].value;
     return AnswerWithoutError(status, index) && value.type == kTagInteger ? value.number : -1;
   };
+  // The results are reset once the session is open: a run that cannot even
+  // open one leaves the previous results as they were.
   return RunQuery(community, address, [&](SnmpSession* session, VarBindList* bindings) {
+    for (OptionQuery* entry = list; entry->oidText != nullptr; ++entry) {
+      entry->value = -1;
+      entry->secondValue = -1;
+    }
     for (OptionQuery* entry = list; entry->oidText != nullptr; ++entry) {
       int32_t status = 0, index = 0;
       int32_t rc = SnmpGetIndexed(session, bindings, entry->index, entry->oidText, &status, &index);
@@ -197,12 +199,12 @@ int32_t QueryInstalledOptions(const char* community, const char* address, Option
 
 int32_t QuerySupplyTable(const char* community, const char* address, const OptionQuery* columns,
                          SupplyRow (&rows)[kSupplyRowCount]) {
-  std::memset(rows, 0, sizeof rows);
   if (columns == nullptr) {
     SetCode(kSnmpInvalidArgument);
     return kSnmpInvalidArgument;
   }
   return RunQuery(community, address, [&](SnmpSession* session, VarBindList* bindings) {
+    std::memset(rows, 0, sizeof rows);
     for (const OptionQuery* column = columns; column->oidText != nullptr; ++column) {
       size_t position = ColumnPosition(columns, column->oidText);
       // Tables often number their rows in ranges (per colour, per unit):

@@ -64,11 +64,12 @@ int32_t VarBindInteger(const VarBindList& list, int32_t errorStatus, int32_t err
 bool VarBindText(const VarBindList& list, int32_t errorStatus, int32_t errorIndex,
                  char (&text)[kSnmpTextSize]);
 
-// Resets every value to -1, then asks each entry in order. Only INTEGER
+// Once the session is open, resets every value to -1, then asks each entry
+// in order (a run that fails before keeps the previous values). Only INTEGER
 // answers count as values.
 int32_t QueryInstalledOptions(const char* community, const char* address, OptionQuery* list);
 
-// Resets the rows, then reads each column at indexes 1, 2, ... until the
+// Once the session is open, resets the rows, then reads each column at indexes 1, 2, ... until the
 // agent reports an error, then from 51, then from 101, at most
 // kSupplyRowCount rows per column.
 int32_t QuerySupplyTable(const char* community, const char* address, const OptionQuery* columns,

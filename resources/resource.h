@@ -324,6 +324,13 @@
 #define IDC_CONSUMABLES_LEVEL_HEADING 1321
 
 // ---------------------------------------------------------------- strings
+// Each page and the dialogs it opens have their own ranges:
+//   3000-3015 shared helpers        3016-3031 Paper page   3032-3047 Consumables
+//   3048-3063 Settings page         3064-3079 Overlay page 3080-3095 Fonts page
+//   3096-3111 About page            3112-3143 dialogs 201 and 204 (paper)
+//   3144-3207 dialogs 202, 206, 212 (colour)   3208-3255 dialog 217 (watermark)
+//   3256-3319 Features page and dialogs 205, 207, 210, 215
+
 // Shared helpers (3000-3015)
 #define IDS_INVALID_DIGITS 3000
 #define IDS_RANGE_INTEGER 3001

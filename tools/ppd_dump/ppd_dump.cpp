@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ppd/ppd_image.h"
+#include "tools/ppd_dump/ppd_bench.h"
 #include "tools/ppd_dump/ppd_json.h"
 
 namespace {
@@ -59,59 +60,26 @@ int Constraints(const char* path, const char* keyword, const char* text) {
   return 0;
 }
 
-void CollectFiles(const char* argument, std::vector<std::string>* files) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  if (!fs::is_directory(argument, error)) {
-    files->push_back(argument);
-    return;
-  }
-  std::vector<std::string> found;
-  for (fs::recursive_directory_iterator it(argument, error), end; !error && it != end; it.increment(error))
-    if (it->is_regular_file(error) && it->path().filename().string()[0] != '.')
-      found.push_back(it->path().string());
-  std::sort(found.begin(), found.end());
-  files->insert(files->end(), found.begin(), found.end());
-}
-
 int Bench(int rounds, int count, char** arguments) {
   std::vector<std::string> files;
-  for (int i = 0; i < count; ++i) CollectFiles(arguments[i], &files);
+  for (int i = 0; i < count; ++i) {
+    std::vector<std::string> found = psui::FilesBelow(arguments[i]);
+    files.insert(files.end(), found.begin(), found.end());
+  }
   if (files.empty() || rounds < 1) return Usage();
 
-  uint64_t bytes = 0;
-  size_t failures = 0;
-  std::vector<double> ratios;
-  for (const std::string& file : files) {
-    std::error_code error;
-    uint64_t size = std::filesystem::file_size(file, error);
-    if (error) size = 0;
-    bytes += size;
-    PpdImage* image = psui::PpdCompile(file.c_str());
-    if (image == nullptr) {
-      ++failures;
-      std::fprintf(stderr, "ppd_dump: %s: cannot be compiled\n", file.c_str());
-    } else if (size > 0) {
-      ratios.push_back(static_cast<double>(image->imageSize) / static_cast<double>(size));
-    }
-    psui::PpdFreeImage(image);
-  }
-
-  auto start = std::chrono::steady_clock::now();
-  for (int round = 0; round < rounds; ++round)
-    for (const std::string& file : files) psui::PpdFreeImage(psui::PpdCompile(file.c_str()));
-  double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  psui::PpdFileFacts facts = psui::MeasurePpdFiles(files, true);
+  double seconds = 0;
+  for (int round = 0; round < rounds; ++round) seconds += psui::TimeCompilePass(files);
 
   double compiled = static_cast<double>(files.size()) * rounds;
-  double megabytes = static_cast<double>(bytes) * rounds / 1e6;
-  std::sort(ratios.begin(), ratios.end());
-  double median = ratios.empty() ? 0.0 : ratios[ratios.size() / 2];
-  std::printf("files %zu, bytes %llu, rounds %d, failures %zu\n", files.size(),
-              static_cast<unsigned long long>(bytes), rounds, failures);
+  double megabytes = static_cast<double>(facts.bytes) * rounds / 1e6;
+  std::printf("files %zu, bytes %llu, rounds %d, failures %zu\n", facts.files,
+              static_cast<unsigned long long>(facts.bytes), rounds, facts.failures);
   std::printf("seconds %.3f, files/s %.1f, MB/s %.1f\n", seconds, seconds > 0 ? compiled / seconds : 0.0,
               seconds > 0 ? megabytes / seconds : 0.0);
-  std::printf("image/file size ratio: median %.3f\n", median);
-  return failures == 0 ? 0 : 1;
+  std::printf("image/file size ratio: median %.3f\n", facts.medianImageRatio);
+  return facts.failures == 0 ? 0 : 1;
 }
 
 }  // namespace

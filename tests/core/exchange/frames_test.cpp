@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 
 namespace psui {
 namespace {
@@ -44,6 +45,23 @@ TEST(Frames, TheAnswersAreTheSettingsFrameAndTheEightByteCancel) {
   std::vector<uint8_t> cancel = BuildCancelFrame();
   EXPECT_EQ(cancel, (std::vector<uint8_t>{8, 0, 0, 0, 2, 0, 0, 0}));
   EXPECT_EQ(ClassifyFrame(cancel.data(), cancel.size()), FrameKind::kCancel);
+}
+
+// Whatever the driver sends, reserved bytes and texts without NUL included,
+// comes back in the answer byte for byte.
+TEST(Frames, ArbitraryRecordBytesCrossBothFramesUnchanged) {
+  std::mt19937 random(20261208);
+  for (int round = 0; round < 50; ++round) {
+    std::vector<uint8_t> wire(kSettingsBlockSize);
+    for (auto& b : wire) b = static_cast<uint8_t>(random());
+    SettingsBlock sent;
+    std::memcpy(&sent, wire.data(), wire.size());
+    std::vector<uint8_t> start = BuildStartFrame(7, sent);
+    SettingsBlock received;
+    ASSERT_TRUE(ReadRecordFrame(start.data(), start.size(), nullptr, &received));
+    std::vector<uint8_t> answer = BuildSettingsFrame(received);
+    ASSERT_EQ(std::vector<uint8_t>(answer.begin() + 12, answer.end()), wire) << "round " << round;
+  }
 }
 
 TEST(Frames, AFrameWhoseFieldsDisagreeIsNeitherAnswer) {

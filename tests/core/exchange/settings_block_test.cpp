@@ -59,24 +59,6 @@ TEST(SettingsBlock, FieldsWriteTheirLittleEndianBytesAtTheirOffsets) {
   EXPECT_EQ(bytes[1433], 1);
 }
 
-TEST(SettingsBlock, ArbitraryBytesSurviveACopyThroughTheRecord) {
-  std::mt19937 random(20261208);
-  for (int round = 0; round < 50; ++round) {
-    std::vector<uint8_t> wire(kSettingsBlockSize);
-    for (auto& b : wire) b = static_cast<uint8_t>(random());
-    SettingsBlock record;
-    std::memcpy(&record, wire.data(), wire.size());
-    // Reading fields must not disturb anything.
-    volatile int16_t w1 = record.driverWord1;
-    volatile int16_t w2 = record.driverWord2;
-    (void)w1;
-    (void)w2;
-    std::vector<uint8_t> back(kSettingsBlockSize);
-    std::memcpy(back.data(), &record, back.size());
-    ASSERT_EQ(back, wire);
-  }
-}
-
 TEST(SettingsBlock, GroupsAreTheDocumentedByteRuns) {
   SettingsBlock record{};
   EXPECT_EQ(GroupBytes(record, kColorGroup), reinterpret_cast<uint8_t*>(&record.colorPreset));

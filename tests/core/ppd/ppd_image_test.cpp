@@ -174,10 +174,23 @@ TEST(PpdQueries, LocateOptionMatchesTranslations) {
   EXPECT_EQ(o, -1);
   EXPECT_EQ(image->LocateOption("Nowhere", "x", &k, &o), 0);
   EXPECT_EQ(k, -1);
-  // An absent translation equals only an absent text.
-  EXPECT_EQ(image->LocateOption("MediaType", nullptr, &k, &o), 1);
-  EXPECT_EQ(o, 2);
   EXPECT_EQ(image->LocateOption("MediaType", "", &k, &o), 0);
+}
+
+// "Bare" has no translation: no text must not find it, or a page asking with
+// an empty choice would get the constraints of an option nobody chose.
+TEST(PpdQueries, NoTextFindsNoOptionNotEvenOneWithoutTranslation) {
+  auto image = Compile(std::string(kSample) + "*UIConstraints: *PageSize A4 *MediaType Bare\n");
+  ASSERT_TRUE(image);
+  int k = 5, o = 5;
+  EXPECT_EQ(image->LocateOption("MediaType", nullptr, &k, &o), 0);
+  EXPECT_EQ(k, 1) << "the keyword is still found";
+  EXPECT_EQ(o, -1);
+  int counter = 0;
+  const char* keyword = nullptr;
+  const char* text = nullptr;
+  EXPECT_EQ(image->NextConstraint("MediaType", nullptr, &keyword, &text, &counter), 0);
+  EXPECT_EQ(keyword, nullptr);
 }
 
 TEST(PpdQueries, OptionAtLeavesOutputsPastTheEndUntouched) {

@@ -72,7 +72,6 @@ class Agents : public ::testing::Test {
   // Every value the driver took must be what snmpget reads, and every value
   // it refused must be missing there or not an INTEGER.
   void CompareOptionsWithSnmpget(int agent) {
-    if (!kCanCompare) return;
     for (size_t i = 0; i < kInstalledOptionCount; ++i) {
       auto seen = SnmpGet(PeerAddress(agent), AskedOid(options_[i]));
       if (options_[i].value != -1) {
@@ -93,7 +92,6 @@ class Agents : public ::testing::Test {
 TEST_F(Agents, AFullyFittedPrinterReportsEveryOption) {
   auto values = Options(kFullAgent);
   EXPECT_EQ(values, (std::array<int32_t, kInstalledOptionCount>{1, 7, 4096, 3, 40, 1, 0, 4, 4, 5, 2}));
-  CompareOptionsWithSnmpget(kFullAgent);
 
   SettingsBlock record;
   std::memset(&record, 0, sizeof record);
@@ -109,7 +107,6 @@ TEST_F(Agents, AFullyFittedPrinterReportsEveryOption) {
 TEST_F(Agents, APrinterWithoutDiskAndWithFewerTrays) {
   auto values = Options(kNoDiskAgent);
   EXPECT_EQ(values, (std::array<int32_t, kInstalledOptionCount>{1, 7, -1, 1, -1, -1, 0, 4, -1, -1, -1}));
-  CompareOptionsWithSnmpget(kNoDiskAgent);
   if (kCanCompare) {
     EXPECT_FALSE(SnmpGet(PeerAddress(kNoDiskAgent), ".1.3.6.1.2.1.25.2.3.1.4.2"));
   }
@@ -178,6 +175,16 @@ TEST_F(Agents, GaugesOfTwoToThe31AndMoreKeepTheirLow32Bits) {
   }
 }
 
+// The cross-checks need snmpget's output, which a Windows program under Wine
+// cannot read: there they are reported as skipped.
+TEST_F(Agents, OptionValuesAreWhatSnmpgetReads) {
+  if (!kCanCompare) GTEST_SKIP() << "snmpget's output cannot be read under Wine";
+  for (int agent : {kFullAgent, kNoDiskAgent}) {
+    Options(agent);
+    CompareOptionsWithSnmpget(agent);
+  }
+}
+
 TEST_F(Agents, RawRequestsMatchSnmpget) {
   SnmpSession* session = SnmpMgrOpen(PeerAddress(kFullAgent).c_str(), "public", 1000, 1);
   ASSERT_NE(session, nullptr);
@@ -213,6 +220,7 @@ TEST_F(Agents, RawRequestsMatchSnmpget) {
   }
   VarBindFree(&bind);
   SnmpSessionClose(session);
+  if (!kCanCompare) GTEST_SKIP() << "checked our decoding only; snmpget's output cannot be read under Wine";
 }
 
 TEST_F(Agents, AWrongCommunityIsMetWithSilence) {

@@ -3,6 +3,8 @@
 // looks at the sheet from outside and ends it as a user would.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <windows.h>
 #include <commctrl.h>
 
@@ -47,7 +49,11 @@ class StartupTest : public ::testing::Test {
   }
 
   StartupTest() {
-    std::mt19937 random(GetTickCount());
+    // Whatever the driver sends beyond the fields set below must come back
+    // unchanged; the bytes are random, with the seed printed to repeat a run.
+    unsigned seed = GetTickCount();
+    std::printf("record seed %u\n", seed);
+    std::mt19937 random(seed);
     uint8_t* bytes = reinterpret_cast<uint8_t*>(&record);
     for (size_t i = 0; i < sizeof record; ++i) bytes[i] = static_cast<uint8_t>(random());
     caption = "PSUI E2E " + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
