@@ -5,9 +5,11 @@
 // opens never blocks the script: the next line deals with it. A posted action
 // runs when psui next takes a posted message, and a sent message (every
 // read) overtakes posted ones, so each action ends with a bounded sync:
-// sent WM_NULLs with a short pause between them (measured under Wine: after
-// one WM_NULL, 3 reads in 300 still came before the action; after a pause
-// and another, none). Expectations read again until they hold or the time
+// sent WM_NULLs with a short pause between them (measured under Wine on a
+// busy machine: after one WM_NULL, 3 reads in 300 still came before the
+// action; after a pause and a second one, none in 1000). This narrows the
+// race without closing it, which is one more reason why expectations read
+// again until they hold or the time
 // limit (timeout-ms) passes, since psui may be busy (a silent printer keeps
 // it for about 2 s) and its reads then get no answer.
 #pragma once
