@@ -7,11 +7,10 @@
 // read) overtakes posted ones, so each action ends with a bounded sync:
 // sent WM_NULLs with a short pause between them (measured under Wine on a
 // busy machine: after one WM_NULL, 3 reads in 300 still came before the
-// action; after a pause and a second one, none in 1000). This narrows the
-// race without closing it, which is one more reason why expectations read
-// again until they hold or the time
-// limit (timeout-ms) passes, since psui may be busy (a silent printer keeps
-// it for about 2 s) and its reads then get no answer.
+// action; after a pause and a second one, none in 1000). That narrows the
+// race without closing it; expectations close it: they read again until they
+// hold or the time limit (timeout-ms) passes, which also covers a psui busy
+// for seconds (a silent printer), whose reads get no answer meanwhile.
 #pragma once
 
 #include <windows.h>
