@@ -106,6 +106,14 @@ TEST_P(ColorStore, UsableNamesFollowTheHardDiskAndTheExactNoneName) {
   EXPECT_FALSE(IsColorProfileUsable(record, "Assente"));
 }
 
+TEST_P(ColorStore, ANameLongerThanTheEnumerationBufferIsSkippedNotTheEnd) {
+  record.hardDiskInstalled = 1;
+  CreateAll<std::string>({std::string(260, 'L'), "Dopo", std::string(259, 'M')}, [&](const std::string& name) {
+    StoreProfile(name, Profile("Nessuno", "Nessuno", "Nessuno"));
+  });
+  EXPECT_EQ(Sorted(UsableColorProfileNames(record)), (std::vector<std::string>{"Dopo", std::string(259, 'M')}));
+}
+
 TEST_P(ColorStore, OnlyBinaryValuesOf152Or153BytesAreProfiles) {
   record.hardDiskInstalled = 1;
   const ColorSettingsRecord profile = Profile("Nessuno", "Nessuno", "Nessuno");
