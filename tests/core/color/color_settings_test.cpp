@@ -213,55 +213,15 @@ TEST(BuiltInColorConfigs, AnUnknownCodeLeavesTheColourGroupAsItWas) {
   }
 }
 
-TEST(ColorVocabularies, NameThePpdOptionKeywordsByCode) {
-  EXPECT_EQ(CodeFor(kHalftoneCodes, "High"), 2);
-  EXPECT_EQ(CodeFor(kIntentCodes, "sRGBsat"), 4);
-  EXPECT_EQ(CodeFor(kProcessGrayCodes, "True"), 1);
-  EXPECT_EQ(CodeFor(kIntentCodes, "srgb"), 0) << "names compare with case";
-  EXPECT_STREQ(CodeNameFor(kProfileLocationCodes, 1), "Disco");
-  // Duplicate names resolve to the first row.
-  EXPECT_EQ(CodeFor(kRgbSourceProfileCodes, "None"), 114);
-  EXPECT_EQ(CodeFor(kRgbSourceProfileCodes2, "None"), 140);
-  EXPECT_EQ(CodeFor(kSimulationProfileCodes, "PrinterDefault"), 120);
-  EXPECT_EQ(CodeTableLength(kScreeningCodes), 10);
-  EXPECT_EQ(CodeTableLength(kRenderingIntentCodes), 5);
-  EXPECT_EQ(CodeFor(kDestinationProfileCodes, "Auto"), 142);
-  EXPECT_EQ(CodeFor(kGreyLevelCodes, "Dark"), 3);
-}
-
-TEST(ResidentProfileFields, EachKindHasItsIdAndNameAndNoOtherKindWrites) {
-  SettingsBlock record = Numbered();
-  EXPECT_TRUE(SetResidentProfileId(record, 122, 7));
-  EXPECT_EQ(int{record.simulationProfileId}, 7);
-  EXPECT_EQ(ResidentProfileNameField(record, 143), record.destinationProfileName);
-  const SettingsBlock before = record;
-  EXPECT_FALSE(SetResidentProfileId(record, 0, 1));
-  EXPECT_EQ(ResidentProfileNameField(record, 109), nullptr);
-  EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0);
-}
-
-TEST(ColorSummary, NamesEachPairAndCallsTheRestPersonal) {
-  EXPECT_EQ(HalftoneSummaryId(0, 0), IDS_HALFTONE_FINE);
-  EXPECT_EQ(HalftoneSummaryId(1, 1), IDS_HALFTONE_GENERAL);
-  EXPECT_EQ(HalftoneSummaryId(2, 0), IDS_SUMMARY_AUTO);
-  EXPECT_EQ(HalftoneSummaryId(2, 2), IDS_HALFTONE_DETAIL);
+TEST(ColorSummary, PairsNoNameStandsForArePersonalAndNoIntentDependsOnTheHalftone) {
   EXPECT_EQ(HalftoneSummaryId(0, 2), IDS_COLOR_PERSONAL);
   EXPECT_EQ(HalftoneSummaryId(-1, -1), IDS_COLOR_PERSONAL);
-
-  EXPECT_EQ(RgbSourceSummaryId(0, 0, 1), IDS_RGB_SOURCE_ICM);
-  EXPECT_EQ(RgbSourceSummaryId(0, 0, 2), IDS_NONE);
-  EXPECT_EQ(RgbSourceSummaryId(0, 0, 0), IDS_NONE);
-  EXPECT_EQ(RgbSourceSummaryId(1, 1, 1), IDS_RGB_SOURCE_CONTRAST);
-  EXPECT_EQ(RgbSourceSummaryId(2, 3, 0), IDS_SUMMARY_AUTO);
-  EXPECT_EQ(RgbSourceSummaryId(2, 2, 0), IDS_RGB_SOURCE_VIVID);
-  EXPECT_EQ(RgbSourceSummaryId(3, 3, 0), IDS_RGB_SOURCE_SRGB);
-  EXPECT_EQ(RgbSourceSummaryId(4, 4, 0), IDS_RGB_SOURCE_SRGB_SATURATED);
   EXPECT_EQ(RgbSourceSummaryId(3, 2, 0), IDS_COLOR_PERSONAL);
-
-  EXPECT_EQ(ProcessGraySummaryId(0, 0), IDS_GRAY_BLACK_ONLY);
-  EXPECT_EQ(ProcessGraySummaryId(0, 1), IDS_SUMMARY_AUTO);
-  EXPECT_EQ(ProcessGraySummaryId(1, 1), IDS_GRAY_CMYK);
   EXPECT_EQ(ProcessGraySummaryId(1, 0), IDS_COLOR_PERSONAL);
+  EXPECT_EQ(RgbSourceSummaryId(0, 0, 1), IDS_RGB_SOURCE_ICM);
+  EXPECT_EQ(RgbSourceSummaryId(0, 0, 0), IDS_NONE);
+  EXPECT_EQ(RgbSourceSummaryId(0, 0, 2), IDS_NONE);
+  EXPECT_EQ(RgbSourceSummaryId(4, 4, 0), IDS_RGB_SOURCE_SRGB_SATURATED);
 }
 
 TEST(ColorSummary, EveryBuiltInConfigurationReadsAsNamedGroups) {
