@@ -93,7 +93,7 @@ int TextRoom(HWND control, int width) {
   return width;
 }
 
-using PageLayout = PageTest;
+using PageLayout = TemplateTest;
 
 TEST_P(PageLayout, ControlsStayInsideThePage) {
   HWND dialog = host_.Create(page().dialogId);
@@ -172,7 +172,8 @@ TEST_P(PageLayout, GroupBoxesHoldTheControlsThatStartInThem) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(EightPages, PageLayout, ::testing::Range<size_t>(0, 8), PageTestName);
+INSTANTIATE_TEST_SUITE_P(Templates, PageLayout, ::testing::Range<size_t>(0, ExpectedPages().size()),
+                         TemplateTestName);
 
 }  // namespace
 }  // namespace psui::test
