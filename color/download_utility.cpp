@@ -13,8 +13,8 @@ namespace psui {
 void LaunchDownloadUtility(const char* argument) {
   std::string command;
   if (!DownloadUtilityCommand(argument, &command)) {
-    ShowMessage(LoadText(IDS_DOWNLOAD_UTILITY_MISSING), MB_OK | MB_TASKMODAL,
-                LoadText(IDS_ERROR_CAPTION).c_str());
+    ShowUnownedMessage(LoadText(IDS_DOWNLOAD_UTILITY_MISSING), MB_OK | MB_TASKMODAL,
+                       LoadText(IDS_ERROR_CAPTION).c_str());
     return;
   }
   External().winExec(command.c_str(), SW_SHOW);

@@ -59,14 +59,15 @@ void CPrinterProfile::ShowRegistration() {
 }
 
 void CPrinterProfile::ShowError(int textId) {
-  ShowMessage(LoadText(textId), MB_OK, LoadText(IDS_ERROR_CAPTION).c_str());
+  ShowMessage(LoadText(textId), MB_OK, LoadText(IDS_ERROR_CAPTION).c_str(), hwnd_);
 }
 
 void CPrinterProfile::OnAdd() {
   const std::string fileName = FileName().Text();
   const std::string description = Descriptions().Text();
   if (!IsDosFileName(fileName)) {
-    ShowMessage(LoadText(IDS_PROFILE_NOT_DOS_NAME), MB_OK | MB_TASKMODAL);
+    // A box of no window, with the system's default caption.
+    ShowUnownedMessage(LoadText(IDS_PROFILE_NOT_DOS_NAME), MB_OK | MB_TASKMODAL);
     FileName().Focus();
     return;
   }
