@@ -21,6 +21,33 @@ constexpr char kAdvancedColor[] = "Opzioni avanzate colore";
 constexpr char kDetailedColor[] = "Impostazioni dettagliate colore";
 constexpr char kPrinterProfile[] = "Gestione profilo stampante";
 
+// A sorted drop-down list of no dialog: the Features page's colour list, or
+// the detailed dialog's profile list of a kind.
+class SortedList {
+ public:
+  SortedList() {
+    holder_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+    combo = ComboBox(CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWNLIST | CBS_SORT, 0, 0, 150, 100,
+                                     holder_, nullptr, GetModuleHandleA(nullptr), nullptr));
+  }
+  ~SortedList() { DestroyWindow(holder_); }
+  SortedList(const SortedList&) = delete;
+  SortedList& operator=(const SortedList&) = delete;
+
+  std::vector<std::string> Items() const {
+    std::vector<std::string> items;
+    for (int i = 0; i < combo.Count(); ++i) items.push_back(combo.ItemText(i));
+    return items;
+  }
+  std::string Selection() const { return combo.CurSel() < 0 ? "" : combo.ItemText(combo.CurSel()); }
+
+  ComboBox combo;
+
+ private:
+  HWND holder_ = nullptr;
+};
+
 class ColorDialogTest : public PageTest {
  protected:
   ColorDialogTest() {
@@ -81,6 +108,13 @@ class ColorDialogTest : public PageTest {
       names.push_back(profile.description);
     }
     return names;
+  }
+
+  // Runs a dialog modally with `script` answering it inside its loop.
+  template <typename DialogClass>
+  INT_PTR RunModal(const char* caption, DialogClass& dialog, ModalResponder::Action script) {
+    responder.ExpectDialog(caption, std::move(script));
+    return dialog.DoModal(nullptr);
   }
 
   std::string Name(const char* field) { return std::string(FieldText(field, kProfileNameFieldSize)); }

@@ -14,25 +14,11 @@ namespace {
 
 class ColorListsTest : public ColorDialogTest {
  protected:
-  ColorListsTest() {
-    holder_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
-    sorted = ComboBox(CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWNLIST | CBS_SORT, 0, 0, 150,
-                                      100, holder_, nullptr, GetModuleHandleA(nullptr), nullptr));
-  }
-  ~ColorListsTest() override { DestroyWindow(holder_); }
+  std::vector<std::string> Items() const { return list_.Items(); }
+  std::string Selection() const { return list_.Selection(); }
 
-  std::vector<std::string> Items() const {
-    std::vector<std::string> items;
-    for (int i = 0; i < sorted.Count(); ++i) items.push_back(sorted.ItemText(i));
-    return items;
-  }
-  std::string Selection() const { return sorted.CurSel() < 0 ? "" : sorted.ItemText(sorted.CurSel()); }
-
-  ComboBox sorted;
-
- private:
-  HWND holder_ = nullptr;
+  SortedList list_;
+  const ComboBox& sorted = list_.combo;
 };
 
 TEST_F(ColorListsTest, BuiltInsKeepTheirOrderInASortedListAndStoredNamesAreSorted) {

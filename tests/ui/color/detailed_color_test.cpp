@@ -14,9 +14,8 @@ namespace {
 class DetailedColorTest : public ColorDialogTest {
  protected:
   INT_PTR Run(ModalResponder::Action script) {
-    responder.ExpectDialog(kDetailedColor, std::move(script));
     CDetailedColor dialog;
-    return dialog.DoModal(nullptr);
+    return RunModal(kDetailedColor, dialog, std::move(script));
   }
 };
 

@@ -17,14 +17,6 @@ constexpr char kDosMessage[] =
 
 class PrinterProfileTest : public ColorDialogTest {
  protected:
-  PrinterProfileTest() {
-    holder_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
-    parent = ComboBox(CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWNLIST | CBS_SORT, 0, 0, 150, 100,
-                                      holder_, nullptr, GetModuleHandleA(nullptr), nullptr));
-  }
-  ~PrinterProfileTest() override { DestroyWindow(holder_); }
-
   // The opener's list as the detailed dialog fills it.
   void FillParent(int kind, const std::string& selected) {
     parent.ResetContent();
@@ -34,23 +26,16 @@ class PrinterProfileTest : public ColorDialogTest {
     parent.SetItemData(parent.AddString("Nessuno"), 0);
     parent.SetCurSel(parent.FindStringExact(-1, selected.c_str()));
   }
-  std::vector<std::string> ParentItems() const {
-    std::vector<std::string> items;
-    for (int i = 0; i < parent.Count(); ++i) items.push_back(parent.ItemText(i));
-    return items;
-  }
-  std::string ParentSelection() const { return parent.CurSel() < 0 ? "" : parent.ItemText(parent.CurSel()); }
+  std::vector<std::string> ParentItems() const { return parentList_.Items(); }
+  std::string ParentSelection() const { return parentList_.Selection(); }
 
   INT_PTR Run(int kind, ModalResponder::Action script) {
-    responder.ExpectDialog(kPrinterProfile, std::move(script));
     CPrinterProfile dialog(kind, parent.hwnd());
-    return dialog.DoModal(nullptr);
+    return RunModal(kPrinterProfile, dialog, std::move(script));
   }
 
-  ComboBox parent;
-
- private:
-  HWND holder_ = nullptr;
+  SortedList parentList_;
+  const ComboBox& parent = parentList_.combo;
 };
 
 TEST_F(PrinterProfileTest, OpeningShowsTheFirstRegistrationAndChoicesShowTheirs) {
