@@ -80,9 +80,11 @@ class DownloadUtilityTest : public ColorDialogTest {
 };
 
 TEST_F(DownloadUtilityTest, WithNeitherUtilityTheUserIsToldAndNothingStarts) {
+  SortedList other;  // a window of the program: the task-modal box disables it
   responder.ExpectMessageBox("Impossibile avviare Gestione scaricamento.\nInstallare o reinstallare l'utility.",
-                             "Error", IDOK);
+                             IDOK, [&](HWND) { EXPECT_FALSE(IsWindowEnabled(GetParent(other.combo.hwnd()))); });
   LaunchDownloadUtility(kDownloadOverlays);
+  EXPECT_EQ(responder.boxes().back().caption, "Error");
   EXPECT_TRUE(external.execCalls.empty());
   ASSERT_EQ(responder.boxes().size(), 1u);
   EXPECT_EQ(responder.boxes()[0].owner, nullptr);

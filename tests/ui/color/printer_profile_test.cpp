@@ -77,8 +77,10 @@ TEST_F(PrinterProfileTest, AddChecksTheFileNameThenEmptinessThenDuplicates) {
     // Nine characters before a two-letter extension: twelve in all, not 8.3.
     ASSERT_TRUE(Type(dialog, IDC_PROFILE_DESCRIPTION, "Nuovo"));
     ASSERT_TRUE(Type(dialog, IDC_PROFILE_FILE_NAME, "NOMELUNGO.IC"));
-    responder.ExpectMessageBox(kDosMessage, "Error", IDOK);
+    // Task-modal: though it belongs to no window, the dialog is disabled under it.
+    responder.ExpectMessageBox(kDosMessage, IDOK, [dialog](HWND) { EXPECT_FALSE(IsWindowEnabled(dialog)); });
     ASSERT_TRUE(Click(dialog, IDC_PROFILE_ADD));
+    EXPECT_EQ(responder.boxes().back().caption, "Error") << "the system's default caption";
     EXPECT_TRUE(HasFocus(dialog, IDC_PROFILE_FILE_NAME));
 
     // An empty file name passes the 8.3 rule and is refused as empty.
