@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
     SetWindowPos(dialog, HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     Pump(400);
     std::string path = out + "\\dialog-" + std::to_string(id) + ".bmp";
-    if (SaveWindowPicture(dialog, path)) {
+    if (psui::test::SaveWindowPicture(dialog, path)) {
       std::printf("%s\n", path.c_str());
     } else {
       std::fprintf(stderr, "page_gallery: could not write %s\n", path.c_str());
