@@ -1,14 +1,34 @@
 // Consumables: the printer's toner and print-unit levels (device mode).
 #pragma once
 
-#include "ui/property_page.h"
+#include "pages/supply_display.h"
+#include "printer_comm/printer_queries.h"
 #include "resources/resource.h"
+#include "ui/property_page.h"
 
 namespace psui {
 
 class CConsumables : public PropertyPage {
  public:
   CConsumables() : PropertyPage(IDD_CONSUMABLES) {}
+
+  // How many refreshes asked the printer (for the tests' count of waits).
+  int printerQueries() const { return printerQueries_; }
+
+ protected:
+  bool OnInitDialog() override;
+  // Every activation refreshes the levels.
+  bool OnSetActive() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+
+ private:
+  void Refresh();
+  void Display();
+  void ShowSlot(size_t slot, const SupplySlot& plan);
+
+  SupplyRow rows_[kSupplyRowCount] = {};
+  int printerQueries_ = 0;
 };
 
 }  // namespace psui
