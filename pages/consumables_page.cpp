@@ -35,6 +35,17 @@ const SupplyTexts& Texts() {
   return texts;
 }
 
+// The control's own visibility, not its parent's: the page itself is still
+// hidden while its first activation fills it.
+void ShowIfChanged(const Control& control, bool shown) {
+  bool now = (GetWindowLongA(control.hwnd(), GWL_STYLE) & WS_VISIBLE) != 0;
+  if (now != shown) control.Show(shown);
+}
+
+void SetTextIfChanged(const Control& control, const std::string& text) {
+  if (control.Text() != text) control.SetText(text);
+}
+
 }  // namespace
 
 bool CConsumables::OnInitDialog() {
@@ -81,38 +92,34 @@ void CConsumables::Refresh() {
 }
 
 void CConsumables::Display() {
-  // Every slot starts as a supply with a bar; what the plan leaves unused is
-  // hidden again below.
-  for (size_t slot = 0; slot < kSupplySlotCount; ++slot) {
-    SlotControls ids = ControlsOf(slot);
-    Item(ids.name).Show(true);
-    Item(ids.value).Show(false);
-    Item(ids.bar).Show(true);
-    Item(ids.level).Show(true);
-  }
   const SupplyDisplay display = PlanSupplyDisplay(rows_, FieldText(TheApp().settings.printerName), Texts());
   Control title = Item(IDC_CONSUMABLES_TITLE);
-  title.SetText(display.title);
-  title.Show(display.titleShown);
-  Item(IDC_CONSUMABLES_HEADER).SetText(display.header);
+  SetTextIfChanged(title, display.title);
+  ShowIfChanged(title, display.titleShown);
+  SetTextIfChanged(Item(IDC_CONSUMABLES_HEADER), display.header);
   for (size_t slot = 0; slot < kSupplySlotCount; ++slot) ShowSlot(slot, display.slots[slot]);
 }
 
+// Each refresh starts from slots that show a name, a bar and a level, with
+// the status word hidden, and then hides what the plan leaves unused; only
+// the end state is applied, and only where it differs, so that a refresh
+// that changes nothing costs no drawing.
 void CConsumables::ShowSlot(size_t slot, const SupplySlot& plan) {
   SlotControls ids = ControlsOf(slot);
-  Item(ids.name).Show(plan.used);
-  Item(ids.value).Show(plan.used && plan.valueShown);
-  Item(ids.bar).Show(plan.used && plan.barShown);
-  Item(ids.level).Show(plan.used && plan.levelShown);
+  Control name = Item(ids.name), value = Item(ids.value), level = Item(ids.level);
+  ProgressBar bar = Item<ProgressBar>(ids.bar);
+  ShowIfChanged(name, plan.used);
+  ShowIfChanged(value, plan.used && plan.valueShown);
+  ShowIfChanged(bar, plan.used && plan.barShown);
+  ShowIfChanged(level, plan.used && plan.levelShown);
   if (!plan.used) return;
-  Item(ids.name).SetText(plan.name);
-  if (plan.valueShown) Item(ids.value).SetText(plan.valueText);
+  SetTextIfChanged(name, plan.name);
+  if (plan.valueShown) SetTextIfChanged(value, plan.valueText);
   if (plan.barShown) {
-    ProgressBar bar = Item<ProgressBar>(ids.bar);
     bar.SetRange(0, plan.barMaximum);
     bar.SetPos(plan.barPosition);
   }
-  if (plan.levelShown) Item(ids.level).SetText(plan.levelText);
+  if (plan.levelShown) SetTextIfChanged(level, plan.levelText);
 }
 
 }  // namespace psui
