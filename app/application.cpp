@@ -57,6 +57,11 @@ void Application::Answer() {
   }
 }
 
+void Application::AdoptSheet(HWND sheet, std::vector<PropertyPage*> pages) {
+  sheet_ = sheet;
+  added_ = std::move(pages);
+}
+
 void Application::DestroyPages() {
   added_.clear();
   pages_.clear();

@@ -39,6 +39,11 @@ class Application : public AppState, public SheetListener {
   void Answer();
   void DestroyPages();
 
+  // A sheet someone else shows with some of the pages (a page test's
+  // modeless sheet): mainWindow() and Page() answer for it until the next
+  // call or RunSheet.
+  void AdoptSheet(HWND sheet, std::vector<PropertyPage*> pages);
+
   HWND mainWindow() const override { return sheet_; }
   PropertyPage* Page(int dialogId) const override;
   SheetOutcome outcome() const { return outcome_; }

@@ -19,6 +19,7 @@ constexpr uint32_t kRegString = 1;        // REG_SZ
 constexpr uint32_t kRegExpandString = 2;  // REG_EXPAND_SZ
 constexpr uint32_t kRegBinary = 3;        // REG_BINARY
 constexpr uint32_t kRegDword = 4;         // REG_DWORD
+constexpr uint32_t kRegMultiString = 7;   // REG_MULTI_SZ
 
 // Result codes (the Windows error numbers).
 constexpr uint32_t kRegOk = 0;
@@ -67,6 +68,8 @@ class RegistryKey {
   uint32_t ReadBinary(std::string_view name, std::vector<uint8_t>& data) const {
     return ReadValue(name, kRegBinary, data);
   }
+  // A value whatever its type: the name as asked, its type and its bytes.
+  uint32_t ReadAnyValue(std::string_view name, RegistryValue& value) const;
 
   uint32_t WriteValue(std::string_view name, uint32_t type, const void* data, size_t size);
   uint32_t WriteString(std::string_view name, std::string_view text);  // stored with its NUL

@@ -23,7 +23,8 @@ INT_PTR DialogHost::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND: {
       int id = LOWORD(wparam);
       int code = HIWORD(wparam);
-      if (code == EN_KILLFOCUS) OnEditFocusLost(id);
+      // The focus has already moved when the edit tells it lost it.
+      if (code == EN_KILLFOCUS) OnEditFocusLost(id, GetFocus());
       return OnCommand(id, code, reinterpret_cast<HWND>(lparam)) ? TRUE : FALSE;
     }
     case WM_NOTIFY: {

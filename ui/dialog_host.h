@@ -29,8 +29,11 @@ class DialogHost {
   virtual bool OnInitDialog() { return true; }
   // A WM_COMMAND from a control or menu; true when handled.
   virtual bool OnCommand(int id, int code, HWND control) { return false; }
-  // An edit control lost the keyboard focus (EN_KILLFOCUS).
-  virtual void OnEditFocusLost(int id) {}
+  // An edit control lost the keyboard focus (EN_KILLFOCUS) to `focusTo`:
+  // the window receiving it, which may lie outside this dialog (the sheet's
+  // OK and Cancel buttons) or be null (the focus left the program);
+  // GetDlgCtrlID(focusTo) is 0 then.
+  virtual void OnEditFocusLost(int id, HWND focusTo) {}
   // A WM_NOTIFY other than the sheet's page notifications; true when handled,
   // with the result in *result.
   virtual bool OnNotify(NMHDR* header, LRESULT* result) { return false; }

@@ -1,6 +1,5 @@
 #include "ui/message_box.h"
 
-
 #include "resources/resource.h"
 
 namespace psui {
@@ -15,6 +14,10 @@ int ShowMessage(const std::string& text, UINT flags, const char* caption, HWND o
   std::string title = caption ? caption : LoadText(IDS_APP_TITLE);
   if (!owner) owner = GetActiveWindow();
   return MessageBoxA(owner, text.c_str(), title.c_str(), flags);
+}
+
+int ShowUnownedMessage(const std::string& text, UINT flags, const char* caption) {
+  return MessageBoxA(nullptr, text.c_str(), caption, flags);
 }
 
 }  // namespace psui

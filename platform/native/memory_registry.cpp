@@ -165,6 +165,17 @@ uint32_t RegistryKey::ReadValue(std::string_view name, uint32_t expectedType,
   return kRegOk;
 }
 
+uint32_t RegistryKey::ReadAnyValue(std::string_view name, RegistryValue& value) const {
+  if (!impl_) return kRegInvalidHandle;
+  std::lock_guard<std::mutex> lock(registry_mutex);
+  if (impl_->node->deleted) return kRegKeyDeleted;
+  const RegistryValue* stored = FindValue(*impl_->node, name);
+  if (stored == nullptr) return kRegNotFound;
+  value = *stored;
+  value.name = std::string(name);
+  return kRegOk;
+}
+
 uint32_t RegistryKey::WriteValue(std::string_view name, uint32_t type, const void* data,
                                  size_t size) {
   if (!impl_) return kRegInvalidHandle;

@@ -108,6 +108,18 @@ uint32_t RegistryKey::ReadValue(std::string_view name, uint32_t expectedType,
   return kRegOk;
 }
 
+uint32_t RegistryKey::ReadAnyValue(std::string_view name, RegistryValue& value) const {
+  if (!impl_) return kRegInvalidHandle;
+  DWORD type = 0;
+  std::vector<uint8_t> got;
+  uint32_t rc = QueryValue(impl_->key, std::string(name), type, got);
+  if (rc != kRegOk) return rc;
+  value.name = std::string(name);
+  value.type = type;
+  value.data.swap(got);
+  return kRegOk;
+}
+
 uint32_t RegistryKey::WriteValue(std::string_view name, uint32_t type, const void* data,
                                  size_t size) {
   if (!impl_) return kRegInvalidHandle;

@@ -103,8 +103,6 @@ std::vector<HWND> ProcessDialogs(DWORD processId) {
   return search.found;
 }
 
-bool IsMessageBoxWindow(HWND window) { return GetDlgItem(window, 0xFFFF) != nullptr; }
-
-std::wstring MessageBoxText(HWND box) { return RemoteText(GetDlgItem(box, 0xFFFF)); }
+std::wstring MessageBoxText(HWND box) { return RemoteText(GetDlgItem(box, kMessageBoxTextId)); }
 
 }  // namespace psui

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/common/message_box_window.h"
+
 namespace psui {
 
 std::wstring Utf8ToWide(const std::string& text);
@@ -28,7 +30,7 @@ int RemoteSelection(HWND control);
 
 // psui's visible top-level dialog windows, topmost first.
 std::vector<HWND> ProcessDialogs(DWORD processId);
-bool IsMessageBoxWindow(HWND window);
+// The text of a message box (IsMessageBoxWindow, tools/common).
 std::wstring MessageBoxText(HWND box);
 
 }  // namespace psui

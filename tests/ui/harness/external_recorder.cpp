@@ -5,20 +5,20 @@
 namespace psui::test {
 
 namespace {
-ExternalRecorder* recorder = nullptr;
-ExternalCalls saved;
+ExternalRecorder* recorder = nullptr;  // the newest
+ExternalCalls saved;                   // the calls before the first recorder
 }  // namespace
 
-ExternalRecorder::ExternalRecorder() {
+ExternalRecorder::ExternalRecorder() : previous_(recorder) {
+  if (!previous_) saved = External();
   recorder = this;
-  saved = External();
   External().winHelp = RecordHelp;
   External().winExec = RecordExec;
 }
 
 ExternalRecorder::~ExternalRecorder() {
-  External() = saved;
-  recorder = nullptr;
+  recorder = previous_;
+  if (!recorder) External() = saved;
 }
 
 BOOL WINAPI ExternalRecorder::RecordHelp(HWND, LPCSTR file, UINT command, ULONG_PTR data) {

@@ -1,5 +1,7 @@
 // Records the help requests and WinExec calls the code under test makes,
-// instead of starting a help viewer or a browser. Installed for its lifetime.
+// instead of starting a help viewer or a browser. Installed for its lifetime;
+// recorders nest: the newest one records, and the one before it again once
+// it ends.
 #pragma once
 
 #include <windows.h>
@@ -33,6 +35,7 @@ class ExternalRecorder {
   UINT execResult = 33;
 
  private:
+  ExternalRecorder* previous_;
   static BOOL WINAPI RecordHelp(HWND owner, LPCSTR file, UINT command, ULONG_PTR data);
   static UINT WINAPI RecordExec(LPCSTR commandLine, UINT show);
 };

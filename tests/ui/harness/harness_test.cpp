@@ -1,133 +1,51 @@
 // The harness itself, on small dialogs of its own: what it does must be what
 // a user's mouse and keyboard do, and what it refuses a user could not do.
+// (The comparisons with real mouse and keyboard input are in
+// real_input_test.cpp.)
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "ui/context_help.h"
-#include "ui/dialog.h"
-#include "ui/link_button.h"
-#include "ui/property_page.h"
 #include "tests/ui/harness/external_recorder.h"
 #include "tests/ui/harness/modal_responder.h"
+#include "tests/ui/harness/probe_dialogs.h"
 #include "tests/ui/harness/test_sheet.h"
 #include "tests/ui/harness/ui_actions.h"
+#include "ui/dialog.h"
+#include "ui/external_calls.h"
 
-namespace psui {
+namespace psui::test {
 namespace {
 
-using namespace test;
+using namespace probe;
+using Events = std::vector<std::string>;
 
-constexpr int kPage = 9001, kSecondPage = 9002, kDialog = 9003;
-constexpr int kCombo = 100, kList = 101, kEdit = 102, kOtherEdit = 111, kAsk = 103, kCheck = 104,
-              kRadioOne = 105, kRadioTwo = 106, kDisabled = 107, kHidden = 108, kOpenDialog = 110,
-              kLink = 112, kDialogEdit = 200;
-
-const char* ComboCodeName(int code) {
-  switch (code) {
-    case CBN_DROPDOWN: return "DROPDOWN";
-    case CBN_SELENDOK: return "SELENDOK";
-    case CBN_CLOSEUP: return "CLOSEUP";
-    case CBN_SELCHANGE: return "SELCHANGE";
-    default: return nullptr;  // focus notifications are not part of a choice
-  }
+size_t Count(const Events& events, const std::string& name) {
+  return static_cast<size_t>(std::count(events.begin(), events.end(), name));
 }
 
-class ProbeDialog : public Dialog {
- public:
-  ProbeDialog() : Dialog(kDialog) {}
-  std::string value;
-
- protected:
-  bool OnInitDialog() override {
-    SetContextHelpIds(hwnd(), std::vector<int>{kDialog, kDialogEdit});
-    return true;
-  }
-  void OnOK() override {
-    value = Text(hwnd(), kDialogEdit);
-    EndDialog(IDOK);
-  }
-};
-
-class ProbePage : public PropertyPage {
- public:
-  explicit ProbePage(int id) : PropertyPage(id) {}
-  std::vector<std::string> events;
-  bool allowLeave = true;
-  int boxAnswer = 0;
-  INT_PTR dialogResult = 0;
-  std::string dialogValue;
-
- protected:
-  bool OnInitDialog() override {
-    events.push_back("init");
-    if (templateId() == kPage) {
-      SetContextHelpIds(hwnd(), std::vector<int>{kPage, kCombo, kEdit});
-      for (const char* size : {"A4", "Letter", "a4", "Legal", "Legal"}) {
-        SendDlgItemMessageA(hwnd(), kCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(size));
-      }
-      for (const char* tray : {"Superiore", "Inferiore"}) {
-        SendDlgItemMessageA(hwnd(), kList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(tray));
-      }
-      MakeLinkButton(GetDlgItem(hwnd(), kLink));
-    }
-    return true;
-  }
-  bool OnSetActive() override {
-    events.push_back("setactive");
-    return true;
-  }
-  bool OnKillActive() override {
-    events.push_back("killactive");
-    return allowLeave;
-  }
-  void OnEditFocusLost(int id) override { events.push_back("left:" + std::to_string(id)); }
-  bool OnDrawItem(const DRAWITEMSTRUCT& item) override {
-    DrawLinkButton(item);
-    return true;
-  }
-  bool OnCommand(int id, int code, HWND) override {
-    if (id == kCombo && ComboCodeName(code)) events.push_back(ComboCodeName(code));
-    if (id == kList && code == LBN_SELCHANGE) events.push_back("LBN_SELCHANGE");
-    if (id == kEdit && code == EN_CHANGE) events.push_back("EN_CHANGE");
-    if (code != BN_CLICKED) return false;
-    events.push_back("clicked:" + std::to_string(id));
-    if (id == kAsk) boxAnswer = MessageBoxA(hwnd(), "Continuare?", "Prova", MB_YESNO | MB_ICONQUESTION);
-    if (id == kOpenDialog) {
-      ProbeDialog dialog;
-      dialogResult = dialog.DoModal(hwnd());
-      dialogValue = dialog.value;
-    }
-    return true;
-  }
-};
-
-class HarnessTest : public ::testing::Test {
- protected:
-  HarnessTest() : page(kPage), second(kSecondPage), sheet({&page, &second}) {
-    responder.Ignore(sheet.hwnd());
-  }
-  HWND Page() const { return page.hwnd(); }
-  std::vector<std::string> EventsAfter(size_t mark) const {
-    return std::vector<std::string>(page.events.begin() + mark, page.events.end());
-  }
-
-  ProbePage page;
-  ProbePage second;
-  TestSheet sheet;
-  ModalResponder responder;
-};
+using HarnessTest = ProbeSheetTest;
 
 TEST_F(HarnessTest, AComboChoiceSendsTheNotificationsOfAMouseChoice) {
   size_t mark = page.events.size();
   ASSERT_TRUE(ChooseComboEntry(Page(), kCombo, "Letter"));
-  EXPECT_EQ(EventsAfter(mark), (std::vector<std::string>{"DROPDOWN", "SELENDOK", "CLOSEUP", "SELCHANGE"}));
+  EXPECT_EQ(page.EventsAfter(mark), (Events{"DROPDOWN", "SELENDOK", "CLOSEUP", "SELCHANGE"}));
   EXPECT_EQ(ComboSelection(Page(), kCombo), "Letter");
+}
+
+TEST_F(HarnessTest, AKeyboardChoiceSendsNoCloseUpAndLeavesTheFocusOnTheList) {
+  size_t mark = page.events.size();
+  ASSERT_FALSE(ChooseComboEntryByKey(Page(), kCombo, "Legal")) << "two entries";
+  ASSERT_TRUE(ChooseComboEntryByKey(Page(), kCombo, "Letter"));
+  EXPECT_EQ(page.EventsAfter(mark), (Events{"SELENDOK", "SELCHANGE"}));
+  EXPECT_EQ(ComboSelection(Page(), kCombo), "Letter");
+  EXPECT_TRUE(HasFocus(Page(), kCombo));
 }
 
 TEST_F(HarnessTest, AComboChoiceNeedsExactlyOneEntryWithExactlyThatText) {
@@ -137,87 +55,10 @@ TEST_F(HarnessTest, AComboChoiceNeedsExactlyOneEntryWithExactlyThatText) {
   EXPECT_EQ(ComboSelection(Page(), kCombo), "a4");
 }
 
-// Opens the combo box of a fresh sheet with real mouse input and clicks its
-// second entry; returns the combo notifications the page received.
-std::vector<std::string> RealMouseChoice(std::string* selected, std::string* second) {
-  ProbePage page(kPage);
-  test::TestSheet sheet({&page});
-  // Real input goes to whatever window is under the pointer: keep ours on top.
-  SetWindowPos(sheet.hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  SetForegroundWindow(sheet.hwnd());
-  PumpMessages();
-  HWND combo = GetDlgItem(page.hwnd(), kCombo);
-  auto settle = [] {
-    for (int i = 0; i < 5; ++i) {
-      PumpMessages();
-      Sleep(20);
-    }
-  };
-  // Move, press and release as three steps, the messages of each handled
-  // in between, as a hand would.
-  auto click_at = [&](int x, int y) {
-    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = x * 65535 / (width - 1);
-    input.mi.dy = y * 65535 / (height - 1);
-    for (DWORD flags : {static_cast<DWORD>(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE),
-                        static_cast<DWORD>(MOUSEEVENTF_LEFTDOWN), static_cast<DWORD>(MOUSEEVENTF_LEFTUP)}) {
-      input.mi.dwFlags = flags;
-      SendInput(1, &input, sizeof(INPUT));
-      settle();
-    }
-  };
-  auto wait_for = [](auto done) {
-    for (int i = 0; i < 100 && !done(); ++i) {
-      PumpMessages();
-      Sleep(20);
-    }
-    return done();
-  };
-  size_t mark = page.events.size();
-  RECT box;
-  GetWindowRect(combo, &box);
-  click_at((box.left + box.right) / 2, (box.top + box.bottom) / 2);
-  if (!wait_for([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; })) return {};
-  COMBOBOXINFO info = {};
-  info.cbSize = sizeof info;
-  GetComboBoxInfo(combo, &info);
-  wait_for([&] { return IsWindowVisible(info.hwndList) != FALSE; });
-  RECT list;
-  GetWindowRect(info.hwndList, &list);
-  int item_height = static_cast<int>(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0));
-  click_at(list.left + 10, list.top + item_height + item_height / 2);
-  wait_for([&] { return page.events.size() >= mark + 4; });
-  *selected = ComboSelection(page.hwnd(), kCombo);
-  *second = ComboItems(page.hwnd(), kCombo)[1];
-  return std::vector<std::string>(page.events.begin() + mark, page.events.end());
-}
-
-// The order ChooseComboEntry uses is what Wine's combo box sends when a user
-// opens the list and clicks an entry with the mouse. Real input under Xvfb
-// now and then loses a click (about one run in twenty: the list does not
-// open, or closes without a choice); such an attempt says nothing about the
-// order and is made again on a fresh sheet, and when no attempt produced a
-// choice the check is reported as skipped rather than passed.
-TEST(RealMouseInput, AChoiceSendsTheNotificationsTheHarnessSends) {
-  std::vector<std::string> events;
-  std::string selected, second;
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    events = RealMouseChoice(&selected, &second);
-    if (std::find(events.begin(), events.end(), "SELENDOK") != events.end()) break;
-  }
-  if (std::find(events.begin(), events.end(), "SELENDOK") == events.end()) {
-    GTEST_SKIP() << "the mouse input never produced a choice";
-  }
-  EXPECT_EQ(events, (std::vector<std::string>{"DROPDOWN", "SELENDOK", "CLOSEUP", "SELCHANGE"}));
-  EXPECT_EQ(selected, second);
-}
-
 TEST_F(HarnessTest, AListChoiceSendsSelChange) {
   size_t mark = page.events.size();
   ASSERT_TRUE(ChooseListEntry(Page(), kList, "Inferiore"));
-  EXPECT_EQ(EventsAfter(mark), (std::vector<std::string>{"LBN_SELCHANGE"}));
+  EXPECT_EQ(page.EventsAfter(mark), (Events{"LBN_SELCHANGE"}));
   EXPECT_EQ(ListSelection(Page(), kList), "Inferiore");
 }
 
@@ -226,7 +67,7 @@ TEST_F(HarnessTest, ClicksReachOnlyControlsAUserCanPress) {
   EXPECT_FALSE(Click(Page(), kDisabled));
   EXPECT_FALSE(Click(Page(), kHidden));
   EXPECT_FALSE(Click(Page(), 4242));
-  EXPECT_TRUE(EventsAfter(mark).empty());
+  EXPECT_TRUE(page.EventsAfter(mark).empty());
   ASSERT_TRUE(Click(Page(), kCheck));
   EXPECT_TRUE(IsChecked(Page(), kCheck));
   ASSERT_TRUE(Click(Page(), kRadioTwo));
@@ -234,20 +75,111 @@ TEST_F(HarnessTest, ClicksReachOnlyControlsAUserCanPress) {
   EXPECT_FALSE(IsChecked(Page(), kRadioOne));
 }
 
-TEST_F(HarnessTest, TypingReplacesTheTextWithinTheEditLimitAndNotifies) {
+TEST_F(HarnessTest, TypingReplacesTheTextWithinTheLimitOneKeystrokeAtATime) {
+  SetDlgItemTextA(Page(), kEdit, "vecchio");
   SendDlgItemMessageA(Page(), kEdit, EM_LIMITTEXT, 5, 0);
   size_t mark = page.events.size();
   ASSERT_TRUE(Type(Page(), kEdit, "abcdefgh"));
   EXPECT_EQ(Text(Page(), kEdit), "abcde");
-  std::vector<std::string> events = EventsAfter(mark);
-  EXPECT_NE(std::find(events.begin(), events.end(), "EN_CHANGE"), events.end());
+  // Wine's edit notifies every keystroke, refused ones past the limit too.
+  Events events = page.EventsAfter(mark);
+  EXPECT_GE(Count(events, "EN_CHANGE:102"), 5u);
+  EXPECT_EQ(Count(events, "EN_UPDATE:102"), Count(events, "EN_CHANGE:102"));
+  EXPECT_EQ(SendDlgItemMessageA(Page(), kEdit, EM_GETMODIFY, 0, 0), TRUE);
+  EXPECT_TRUE(HasFocus(Page(), kEdit));
+
+  mark = page.events.size();
+  ASSERT_TRUE(Type(Page(), kEdit, ""));
+  EXPECT_EQ(Text(Page(), kEdit), "");
+  EXPECT_EQ(Count(page.EventsAfter(mark), "EN_CHANGE:102"), 1u) << "one Backspace";
+  EXPECT_FALSE(Type(Page(), kEdit, "a\tb")) << "control keys are not characters";
+}
+
+TEST_F(HarnessTest, ANumberEditRefusesTypedLettersButTakesThemPasted) {
+  size_t mark = page.events.size();
+  ASSERT_TRUE(Type(Page(), kNumberEdit, "1a2-3"));
+  EXPECT_EQ(Text(Page(), kNumberEdit), "123");
+  EXPECT_EQ(Count(page.EventsAfter(mark), "EN_CHANGE:114"), 3u);
+
+  mark = page.events.size();
+  ASSERT_TRUE(Paste(Page(), kNumberEdit, "12a"));
+  EXPECT_EQ(Text(Page(), kNumberEdit), "12a");
+  EXPECT_EQ(Count(page.EventsAfter(mark), "EN_CHANGE:114"), 1u);
+}
+
+TEST_F(HarnessTest, TypingIntoAnEditableComboClearsItsSelectionAndNotifiesEachKeystroke) {
+  ASSERT_TRUE(ChooseComboEntry(Page(), kEditableCombo, "Beta"));
+  ASSERT_EQ(Text(Page(), kEditableCombo), "Beta");
+  SendDlgItemMessageA(Page(), kEditableCombo, CB_LIMITTEXT, 4, 0);
+  size_t mark = page.events.size();
+  ASSERT_TRUE(Type(Page(), kEditableCombo, "Nuovo"));
+  EXPECT_EQ(Text(Page(), kEditableCombo), "Nuov");
+  EXPECT_EQ(ComboSelectionIndex(Page(), kEditableCombo), -1);
+  Events events = page.EventsAfter(mark);
+  EXPECT_GE(Count(events, "EDITCHANGE:113"), 4u);
+  EXPECT_EQ(Count(events, "EDITUPDATE:113"), Count(events, "EDITCHANGE:113"));
+  EXPECT_EQ(Count(events, "SELCHANGE:113"), 0u);
+
+  // The typed text equals an entry: the list still shows no choice.
+  ASSERT_TRUE(Type(Page(), kEditableCombo, "Alfa"));
+  EXPECT_EQ(ComboSelectionIndex(Page(), kEditableCombo), -1);
+  ASSERT_TRUE(Type(Page(), kEditableCombo, ""));
+  EXPECT_EQ(Text(Page(), kEditableCombo), "");
+  EXPECT_FALSE(Type(Page(), kCombo, "A4")) << "a drop-down list has no edit field";
+}
+
+// Why the harness types keystrokes: under Wine, setting the text of a combo
+// box's edit field (WM_SETTEXT) changes the text without any change
+// notification, while a plain edit still sends EN_CHANGE for it.
+TEST_F(HarnessTest, MeasuredSettingAComboEditsTextSendsNoChangeNotification) {
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  GetComboBoxInfo(GetDlgItem(Page(), kEditableCombo), &info);
+  size_t mark = page.events.size();
+  SendMessageA(info.hwndItem, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Gamma"));
+  PumpMessages();
+  EXPECT_EQ(Text(Page(), kEditableCombo), "Gamma");
+  EXPECT_EQ(Count(page.EventsAfter(mark), "EDITCHANGE:113"), 0u);
+  SetDlgItemTextA(Page(), kEdit, "testo");
+  EXPECT_EQ(Count(page.EventsAfter(mark), "EN_CHANGE:102"), 1u);
 }
 
 TEST_F(HarnessTest, LeavingAnEditRunsItsFocusLossHandler) {
   size_t mark = page.events.size();
   ASSERT_TRUE(Leave(Page(), kEdit));
-  std::vector<std::string> events = EventsAfter(mark);
-  EXPECT_NE(std::find(events.begin(), events.end(), "left:102"), events.end());
+  EXPECT_EQ(Count(page.EventsAfter(mark), "left:102>111"), 1u);
+  EXPECT_TRUE(HasFocus(Page(), kOtherEdit));
+  EXPECT_FALSE(LeaveKept(Page(), kEdit)) << "nothing put the focus back";
+}
+
+TEST_F(HarnessTest, LeaveKeptPassesOnlyWhenThePagePutsTheFocusBack) {
+  page.keepFocusIn = kEdit;
+  EXPECT_TRUE(LeaveKept(Page(), kEdit));
+  EXPECT_TRUE(HasFocus(Page(), kEdit));
+  EXPECT_FALSE(Leave(Page(), kEdit));
+  EXPECT_FALSE(HasFocus(Page(), kOtherEdit));
+}
+
+TEST_F(HarnessTest, SpinClicksMoveTheUpDownItsBuddyAndNotifyThePage) {
+  ASSERT_EQ(Position(Page(), kSpin), 5);
+  EXPECT_EQ(Range(Page(), kSpin), std::make_pair(1, 20));
+  size_t mark = page.events.size();
+  ASSERT_TRUE(Spin(Page(), kSpin, SpinArrow::kUp, 2));
+  EXPECT_EQ(Position(Page(), kSpin), 7);
+  EXPECT_EQ(Text(Page(), kNumberEdit), "7");
+  Events events = page.EventsAfter(mark);
+  EXPECT_EQ(Count(events, "DELTAPOS:1"), 2u);
+  EXPECT_EQ(Count(events, "EN_CHANGE:114"), 2u);
+  EXPECT_EQ(Count(events, "VSCROLL:" + std::to_string(SB_THUMBPOSITION)), 2u);
+  EXPECT_EQ(Count(events, "VSCROLL:" + std::to_string(SB_ENDSCROLL)), 2u);
+  ASSERT_TRUE(Spin(Page(), kSpin, SpinArrow::kDown, 7));
+  EXPECT_EQ(Position(Page(), kSpin), 1) << "stops at the range";
+  EXPECT_FALSE(Spin(Page(), kNumberEdit, SpinArrow::kUp)) << "not an up-down";
+}
+
+TEST_F(HarnessTest, ProgressBarsTellTheirPositionAndRange) {
+  EXPECT_EQ(Position(Page(), kProgress), 70);
+  EXPECT_EQ(Range(Page(), kProgress), std::make_pair(0, 250));
 }
 
 TEST_F(HarnessTest, MessageBoxesAreReadAndAnswered) {
@@ -255,22 +187,37 @@ TEST_F(HarnessTest, MessageBoxesAreReadAndAnswered) {
   ASSERT_TRUE(Click(Page(), kAsk));
   EXPECT_EQ(page.boxAnswer, IDYES);
   EXPECT_EQ(responder.pending(), 0u);
-  responder.ExpectMessageBox("Continuare?", IDNO);
+  responder.ExpectMessageBox("Continuare?", "Prova", IDNO);
   ASSERT_TRUE(Click(Page(), kAsk));
   EXPECT_EQ(page.boxAnswer, IDNO);
+  ASSERT_EQ(responder.boxes().size(), 2u);
+  EXPECT_EQ(responder.boxes()[1].caption, "Prova");
+  EXPECT_EQ(responder.boxes()[1].owner, sheet.hwnd()) << "a page's box belongs to the sheet";
 }
 
-TEST_F(HarnessTest, AnUnexpectedOrDifferentMessageBoxFailsTheTestAndIsClosed) {
+TEST_F(HarnessTest, ABoxWithAnotherCaptionFailsTheTest) {
+  responder.ExpectMessageBox("Continuare?", "Altro titolo", IDYES);
+  EXPECT_NONFATAL_FAILURE(Click(Page(), kAsk), "caption of the message box");
+}
+
+TEST_F(HarnessTest, AnUnexpectedBoxFailsTheTestAndGetsTheAnswerThatCommitsNothing) {
   EXPECT_NONFATAL_FAILURE(Click(Page(), kAsk), "unexpected message box \"Continuare?\"");
-  EXPECT_NE(page.boxAnswer, 0) << "the box was closed";
+  EXPECT_EQ(page.boxAnswer, IDNO) << "one press, on No: a Yes/No box has no Cancel";
   responder.ExpectMessageBox("Altro testo", IDYES);
   EXPECT_NONFATAL_FAILURE(Click(Page(), kAsk), "expected message box \"Altro testo\"");
+  EXPECT_EQ(page.boxAnswer, IDNO);
   EXPECT_NONFATAL_FAILURE(
       {
         ModalResponder unmet;
         unmet.ExpectMessageBox("Mai", IDOK);
       },
       "message box \"Mai\" never appeared");
+}
+
+TEST_F(HarnessTest, AnUnexpectedDialogIsCancelledOnceAndCommitsNothing) {
+  EXPECT_NONFATAL_FAILURE(Click(Page(), kOpenDialog), "unexpected dialog \"Dialogo di prova\"");
+  EXPECT_EQ(page.dialogResult, IDCANCEL);
+  EXPECT_EQ(page.dialogEvents, (Events{"cancel"})) << "OK was never pressed after Cancel";
 }
 
 TEST_F(HarnessTest, ModalDialogsRunScriptedActions) {
@@ -283,106 +230,82 @@ TEST_F(HarnessTest, ModalDialogsRunScriptedActions) {
   EXPECT_EQ(page.dialogValue, "ciao");
 }
 
-TEST_F(HarnessTest, PagesAreActivatedAndMayRefuseToBeLeft) {
-  ASSERT_TRUE(sheet.SelectPage(1));
-  EXPECT_EQ(second.events, (std::vector<std::string>{"init", "setactive"}));
-  second.allowLeave = false;
-  EXPECT_FALSE(sheet.SelectPage(0));
-  EXPECT_EQ(sheet.CurrentIndex(), 1);
-  second.allowLeave = true;
-  EXPECT_TRUE(sheet.SelectPage(0));
-}
-
-TEST_F(HarnessTest, OkAndCancelReachTheListener) {
-  sheet.PressButton(PSBTN_OK);
-  EXPECT_GE(sheet.applied, 1);
-  EXPECT_EQ(sheet.cancelled, 0);
-  EXPECT_TRUE(sheet.ended());
-}
-
-TEST_F(HarnessTest, CancelReachesTheListener) {
-  sheet.PressButton(PSBTN_CANCEL);
-  EXPECT_EQ(sheet.applied, 0);
-  EXPECT_GE(sheet.cancelled, 1);
-}
-
-TEST_F(HarnessTest, TheSheetHelpButtonFollowsTheFocusedControl) {
-  ExternalRecorder recorder;
-  SetFocus(GetDlgItem(Page(), kCombo));
-  sheet.PressButton(PSBTN_HELP);
-  ASSERT_EQ(recorder.helpCalls.size(), 1u);
-  EXPECT_EQ(recorder.helpCalls[0].command, static_cast<UINT>(HELP_CONTEXT));
-  EXPECT_EQ(recorder.helpCalls[0].data, static_cast<ULONG_PTR>(kCombo));
-  EXPECT_EQ(recorder.helpCalls[0].file, HelpFilePath());
-
-  // A mouse click on Help leaves the focus on the Help button: the page's help.
-  SetFocus(GetDlgItem(sheet.hwnd(), IDHELP));
-  sheet.PressButton(PSBTN_HELP);
-  ASSERT_EQ(recorder.helpCalls.size(), 2u);
-  EXPECT_EQ(recorder.helpCalls[1].data, static_cast<ULONG_PTR>(kPage));
-
-  SetFocus(GetDlgItem(sheet.hwnd(), IDOK));
-  sheet.PressButton(PSBTN_HELP);
-  ASSERT_EQ(recorder.helpCalls.size(), 3u);
-  EXPECT_EQ(recorder.helpCalls[2].command, static_cast<UINT>(HELP_CONTENTS));
-}
-
-TEST_F(HarnessTest, HelpFileIsTheProgramPathWithHlp) {
-  std::string path = HelpFilePath();
-  char self[MAX_PATH];
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  std::string expected(self);
-  expected = expected.substr(0, expected.rfind('.')) + ".HLP";
-  EXPECT_EQ(path, expected);
-}
-
-TEST_F(HarnessTest, F1InADialogFollowsTheFocusedControl) {
-  ExternalRecorder recorder;
+// Dialogs open dialogs: a script answers what its own actions open, in the
+// order they open, inside the nested modal loops.
+TEST_F(HarnessTest, OneResponderAnswersNestedDialogsAndTheirBoxes) {
   responder.ExpectDialog("Dialogo di prova", [&](HWND dialog) {
-    SetFocus(GetDlgItem(dialog, kDialogEdit));
-    SendMessageA(dialog, WM_HELP, 0, 0);
-    SetFocus(GetDlgItem(dialog, IDOK));
-    SendMessageA(dialog, WM_HELP, 0, 0);
-    EXPECT_TRUE(Click(dialog, IDCANCEL));
+    responder.ExpectDialog("Secondo dialogo", [&](HWND inner) {
+      responder.ExpectMessageBox("Sicuro?", IDCANCEL);
+      EXPECT_TRUE(Click(inner, kSecondDialogAsk));
+      EXPECT_TRUE(Click(inner, IDOK));
+    });
+    EXPECT_TRUE(Click(dialog, kOpenSecondDialog));
+    EXPECT_TRUE(IsWindowEnabled(dialog)) << "the inner dialog has ended";
+    EXPECT_TRUE(Type(dialog, kDialogEdit, "dopo"));
+    EXPECT_TRUE(Click(dialog, IDOK));
   });
   ASSERT_TRUE(Click(Page(), kOpenDialog));
-  ASSERT_EQ(recorder.helpCalls.size(), 2u);
-  EXPECT_EQ(recorder.helpCalls[0].command, static_cast<UINT>(HELP_CONTEXT));
-  EXPECT_EQ(recorder.helpCalls[0].data, static_cast<ULONG_PTR>(kDialogEdit));
-  EXPECT_EQ(recorder.helpCalls[1].command, static_cast<UINT>(HELP_CONTENTS));
-  EXPECT_EQ(page.dialogResult, IDCANCEL);
+  EXPECT_EQ(page.dialogResult, IDOK);
+  EXPECT_EQ(page.dialogValue, "dopo");
+  EXPECT_EQ(responder.seen(), (std::vector<std::string>{"Dialogo di prova", "Secondo dialogo", "Sicuro?"}));
+  ASSERT_EQ(responder.boxes().size(), 1u);
+  EXPECT_EQ(responder.boxes()[0].answer, IDCANCEL);
 }
 
-TEST_F(HarnessTest, TheLinkButtonDrawsItsTextInBlueAndRestoresTheTextColour) {
-  HWND button = GetDlgItem(Page(), kLink);
-  EXPECT_EQ(GetWindowLongPtrA(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
-  RECT area;
-  GetClientRect(button, &area);
-  HDC screen = GetDC(button);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
-  HGDIOBJ old_bitmap = SelectObject(memory, bitmap);
-  SelectObject(memory, GetStockObject(DEFAULT_GUI_FONT));
-  SetTextColor(memory, RGB(10, 20, 30));
-  DRAWITEMSTRUCT item = {};
-  item.CtlType = ODT_BUTTON;
-  item.CtlID = kLink;
-  item.itemAction = ODA_DRAWENTIRE;
-  item.hwndItem = button;
-  item.hDC = memory;
-  item.rcItem = area;
-  DrawLinkButton(item);
-  int blue = 0;
-  for (int y = 0; y < area.bottom; ++y) {
-    for (int x = 0; x < area.right; ++x) blue += GetPixel(memory, x, y) == RGB(0, 0, 255);
+TEST_F(HarnessTest, ANestedResponderAnswersWhileItLivesThenTheOuterOneAgain) {
+  {
+    ModalResponder inner;
+    inner.ExpectMessageBox("Continuare?", IDYES);
+    ASSERT_TRUE(Click(Page(), kAsk));
+    EXPECT_EQ(page.boxAnswer, IDYES);
+    EXPECT_EQ(inner.pending(), 0u);
   }
-  EXPECT_GT(blue, 10) << "the caption is drawn in blue";
-  EXPECT_EQ(GetTextColor(memory), RGB(10, 20, 30));
-  SelectObject(memory, old_bitmap);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(button, screen);
+  responder.ExpectMessageBox("Continuare?", IDNO);
+  ASSERT_TRUE(Click(Page(), kAsk));
+  EXPECT_EQ(page.boxAnswer, IDNO);
+  EXPECT_EQ(responder.pending(), 0u);
+}
+
+TEST_F(HarnessTest, NestedRecordersRecordInTheNewestAndGiveBackTheCalls) {
+  ExternalCalls before = External();
+  {
+    ExternalRecorder outer;
+    {
+      ExternalRecorder inner;
+      External().winExec("inner", SW_SHOW);
+      EXPECT_EQ(inner.execCalls.size(), 1u);
+    }
+    External().winExec("outer", SW_SHOW);
+    ASSERT_EQ(outer.execCalls.size(), 1u);
+    EXPECT_EQ(outer.execCalls[0].commandLine, "outer");
+  }
+  EXPECT_EQ(External().winExec, before.winExec);
+  EXPECT_EQ(External().winHelp, before.winHelp);
+}
+
+INT_PTR CALLBACK PlainDialog(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+
+// A label with id -1 in an old-style template has the id of a message box's
+// text; the dialog must still be taken for a dialog.
+TEST_F(HarnessTest, ADialogWithTheTextIdOfABoxIsNoBox) {
+  HWND old_style = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kOldStyleDialog), nullptr,
+                                      PlainDialog, 0);
+  ASSERT_NE(old_style, nullptr);
+  ASSERT_NE(GetDlgItem(old_style, 0xFFFF), nullptr) << "the label has the box's text id";
+  EXPECT_FALSE(ModalResponder::IsMessageBox(old_style));
+  DestroyWindow(old_style);
+
+  class OldStyle : public Dialog {
+   public:
+    OldStyle() : Dialog(kOldStyleDialog) {}
+  } dialog;
+  responder.ExpectDialog("Dialogo vecchio", [](HWND window) { EXPECT_TRUE(Click(window, IDOK)); });
+  EXPECT_EQ(dialog.DoModal(sheet.hwnd()), IDOK);
+
+  // A real box with the same caption, text and buttons is one.
+  responder.ExpectMessageBox("Una domanda?", "Dialogo vecchio", IDOK);
+  EXPECT_EQ(MessageBoxA(sheet.hwnd(), "Una domanda?", "Dialogo vecchio", MB_OKCANCEL), IDOK);
 }
 
 }  // namespace
-}  // namespace psui
+}  // namespace psui::test

@@ -1,8 +1,14 @@
 // Answers the message boxes and modal dialogs that code under test opens,
 // through a WH_CBT hook on the test's thread: when a dialog window becomes
 // active, the next expectation is checked against it (the message box text,
-// or the dialog caption) and its action runs inside the modal loop. A window
-// nobody expected fails the test and is closed, so no test hangs on it.
+// or the dialog caption) and its action runs inside the modal loop. A
+// dialog's action may open further dialogs and boxes (a button that opens a
+// second dialog, whose button shows a box): the following expectations
+// answer them inside the nested loops. A window nobody expected fails the
+// test and is closed with its cancelling button, so no test hangs on it.
+//
+// Responders nest: while a second one exists (a test's own, inside a
+// fixture's), it answers; when it ends, the one before it answers again.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +20,14 @@
 #include <vector>
 
 namespace psui::test {
+
+// A message box as the responder met it.
+struct SeenBox {
+  std::string text;
+  std::string caption;
+  HWND owner;        // null for a box that belongs to no window
+  int answer;        // the button pressed
+};
 
 class ModalResponder {
  public:
@@ -28,6 +42,11 @@ class ModalResponder {
   // A message box whose text is exactly `text`; `button` (IDOK, IDYES, ...)
   // is pressed.
   void ExpectMessageBox(const std::string& text, int button);
+  // The same, with its caption checked as well.
+  void ExpectMessageBox(const std::string& text, const std::string& caption, int button);
+  // The same, with `whileShown` run on the box before the button is pressed
+  // (to look at the windows under it).
+  void ExpectMessageBox(const std::string& text, int button, Action whileShown);
   // A modal dialog with this caption; `action` drives it and must end it
   // (for example by clicking OK or Cancel).
   void ExpectDialog(const std::string& caption, Action action);
@@ -36,11 +55,13 @@ class ModalResponder {
 
   // Texts of every message box seen, and captions of every dialog seen.
   const std::vector<std::string>& seen() const { return seen_; }
+  // Every message box seen, in order.
+  const std::vector<SeenBox>& boxes() const { return boxes_; }
   size_t pending() const { return expectations_.size(); }
   // Fails the running test for each expectation still pending.
   void VerifyAllMet();
 
-  // The text of a message box (its static control 65535).
+  // The text of a message box (its static control 0xFFFF).
   static std::string MessageBoxText(HWND box);
   static bool IsMessageBox(HWND window);
 
@@ -48,21 +69,25 @@ class ModalResponder {
   struct Expectation {
     bool messageBox;
     std::string text;  // box text or dialog caption
+    bool checkCaption;
+    std::string caption;
     int button;
     Action action;
   };
 
   static LRESULT CALLBACK HookProc(int code, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK HelperProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  static ModalResponder* Current();
+  static bool IgnoredByAny(HWND window);
   void Respond(HWND window);
+  void AnswerBox(HWND box, const Expectation& expectation, const std::string& text);
 
-  HHOOK hook_ = nullptr;
   HWND helper_ = nullptr;
   std::deque<Expectation> expectations_;
   std::set<HWND> ignored_;
-  std::set<HWND> handled_;
   std::vector<HWND> scripted_;  // dialogs whose script has run
   std::vector<std::string> seen_;
+  std::vector<SeenBox> boxes_;
 };
 
 }  // namespace psui::test

@@ -6,7 +6,17 @@
 
 namespace psui::test {
 
-TestSheet::TestSheet(std::vector<PropertyPage*> pages, const char* caption) {
+namespace {
+// Who hears the sheet being initialised while PropertySheetA runs.
+std::function<void(HWND)>* initializing = nullptr;
+}  // namespace
+
+int CALLBACK TestSheet::SheetCallback(HWND sheet, UINT message, LPARAM) {
+  if (message == PSCB_INITIALIZED && initializing && *initializing) (*initializing)(sheet);
+  return 0;
+}
+
+TestSheet::TestSheet(std::vector<PropertyPage*> pages, const char* caption, std::function<void(HWND)> initialized) {
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -17,12 +27,15 @@ TestSheet::TestSheet(std::vector<PropertyPage*> pages, const char* caption) {
   }
   PROPSHEETHEADERA header = {};
   header.dwSize = sizeof header;
-  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_HASHELP | PSH_MODELESS;
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_HASHELP | PSH_MODELESS | PSH_USECALLBACK;
+  header.pfnCallback = SheetCallback;
   header.hInstance = instance;
   header.pszCaption = caption;
   header.nPages = static_cast<UINT>(descriptors.size());
   header.ppsp = descriptors.data();
+  initializing = &initialized;
   sheet_ = reinterpret_cast<HWND>(PropertySheetA(&header));
+  initializing = nullptr;
   PumpMessages();
 }
 
@@ -47,6 +60,11 @@ bool TestSheet::SelectPage(int index) {
 void TestSheet::PressButton(int button) {
   PropSheet_PressButton(sheet_, button);
   PumpMessages();
+}
+
+bool TestSheet::PressOk() {
+  PressButton(PSBTN_OK);
+  return ended();
 }
 
 bool TestSheet::ended() const { return !IsWindow(sheet_) || CurrentPage() == nullptr; }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 #include "ui/property_page.h"
@@ -13,7 +14,10 @@ namespace psui::test {
 
 class TestSheet : public SheetListener {
  public:
-  explicit TestSheet(std::vector<PropertyPage*> pages, const char* caption = "Stampante di prova");
+  // `initialized` hears the sheet's window before any page is created, as
+  // the application's sheet callback does.
+  explicit TestSheet(std::vector<PropertyPage*> pages, const char* caption = "Stampante di prova",
+                     std::function<void(HWND)> initialized = nullptr);
   ~TestSheet() override;
   TestSheet(const TestSheet&) = delete;
   TestSheet& operator=(const TestSheet&) = delete;
@@ -26,6 +30,9 @@ class TestSheet : public SheetListener {
   bool SelectPage(int index);
   // PSM_PRESSBUTTON (PSBTN_OK, PSBTN_CANCEL, PSBTN_HELP).
   void PressButton(int button);
+  // OK as a user presses it: true when the sheet ended, false when a page
+  // refused to be left and the sheet stays.
+  bool PressOk();
   // True once OK or Cancel ended the sheet.
   bool ended() const;
 
@@ -35,6 +42,7 @@ class TestSheet : public SheetListener {
  private:
   void OnSheetApplied() override { ++applied; }
   void OnSheetCancelled() override { ++cancelled; }
+  static int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM lparam);
 
   HWND sheet_ = nullptr;
 };

@@ -146,7 +146,32 @@ const std::vector<ExpectedPage>& ExpectedPages() {
   return pages;
 }
 
-std::string PageTestName(const ::testing::TestParamInfo<size_t>& info) {
+std::string TemplateShapeProblem(HWND dialog, TemplateKind kind) {
+  const LONG style = GetWindowLongA(dialog, GWL_STYLE);
+  if ((style & WS_CAPTION) != WS_CAPTION) {
+    return "no caption (a page gives the sheet its tab text, a dialog shows it)";
+  }
+  if (kind == TemplateKind::kPage) {
+    if (!(style & WS_CHILD)) return "not a child window, as a property page is";
+    RECT expected = {0, 0, 252, 226};
+    MapDialogRect(dialog, &expected);
+    RECT client;
+    GetClientRect(dialog, &client);
+    if (client.right != expected.right || client.bottom != expected.bottom) {
+      return "not the common page size of 252 x 226 dialog units";
+    }
+  } else {
+    if (!(style & WS_POPUP) || (style & WS_CHILD)) return "not a popup window, as a modal dialog is";
+    if (style & WS_VISIBLE) return "visible before the dialog box shows it";
+  }
+  // "MS Shell Dlg" 8, as the sheet and the message boxes.
+  LOGFONTA font = {};
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)), sizeof(font), &font);
+  if (lstrcmpA(font.lfFaceName, "System") == 0 || font.lfFaceName[0] == 0) return "not in the dialog font";
+  return std::string();
+}
+
+std::string TemplateTestName(const ::testing::TestParamInfo<size_t>& info) {
   return "Dialog" + std::to_string(ExpectedPages()[info.param].dialogId);
 }
 

@@ -1,6 +1,6 @@
-// What each of the eight page templates must contain: every control the
-// pages' code relies on, by id, kind, caption and initial state, and the
-// texts of the unnamed labels.
+// What each page and dialog template must contain: every control the code
+// relies on, by id, kind, caption and initial state, and the texts of the
+// unnamed labels.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -44,22 +44,32 @@ struct ExpectedControl {
   unsigned state;
 };
 
+// A property page (a child of the sheet, the common page size) or a modal
+// dialog (a popup window with a frame, its own size).
+enum class TemplateKind { kPage, kDialog };
+
 struct ExpectedPage {
   int dialogId;
   const char* caption;  // UTF-8
   std::vector<ExpectedControl> controls;
   std::vector<const char*> labels;  // texts of the IDC_STATIC controls, any order
+  TemplateKind kind = TemplateKind::kPage;
 };
 
+// Every page, then every dialog.
 const std::vector<ExpectedPage>& ExpectedPages();
 
-// A test run once per page template, named after the dialog.
-class PageTest : public ::testing::TestWithParam<size_t> {
+// What is wrong with the window style, size and font of a template created
+// by TemplateHost for what `expected` says it is; empty when nothing.
+std::string TemplateShapeProblem(HWND dialog, TemplateKind kind);
+
+// A test run once per template, named after the dialog.
+class TemplateTest : public ::testing::TestWithParam<size_t> {
  protected:
   const ExpectedPage& page() const { return ExpectedPages()[GetParam()]; }
   TemplateHost host_;
 };
 
-std::string PageTestName(const ::testing::TestParamInfo<size_t>& info);
+std::string TemplateTestName(const ::testing::TestParamInfo<size_t>& info);
 
 }  // namespace psui::test

@@ -94,7 +94,7 @@ int TextRoom(HWND control, int width) {
   return width;
 }
 
-using PageLayout = PageTest;
+using PageLayout = TemplateTest;
 
 TEST_P(PageLayout, ControlsStayInsideThePage) {
   HWND dialog = host_.Create(page().dialogId);
@@ -173,7 +173,8 @@ TEST_P(PageLayout, GroupBoxesHoldTheControlsThatStartInThem) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(EightPages, PageLayout, ::testing::Range<size_t>(0, 8), PageTestName);
+INSTANTIATE_TEST_SUITE_P(Templates, PageLayout, ::testing::Range<size_t>(0, ExpectedPages().size()),
+                         TemplateTestName);
 
 // ---------------------------------------------------------------- texts set at run time
 // Texts of the string table that the Consumables and Settings pages put into

@@ -76,25 +76,13 @@ std::string KindProblem(HWND control, Kind kind) {
   return "a known kind";
 }
 
-using PageTemplate = PageTest;
+using PageTemplate = TemplateTest;
 
-TEST_P(PageTemplate, HasItsCaptionAndTheCommonPageSize) {
+TEST_P(PageTemplate, HasItsCaptionStyleSizeAndFont) {
   HWND dialog = host_.Create(page().dialogId);
   ASSERT_NE(dialog, nullptr) << "template " << page().dialogId << " did not load";
   EXPECT_EQ(Utf8(WindowTextW(dialog)), page().caption);
-  const LONG style = GetWindowLongA(dialog, GWL_STYLE);
-  EXPECT_TRUE(style & WS_CHILD) << "a property page is a child window";
-  EXPECT_EQ(style & WS_CAPTION, WS_CAPTION) << "the sheet takes the tab text from the caption";
-  RECT expected = {0, 0, 252, 226};
-  MapDialogRect(dialog, &expected);
-  RECT client;
-  GetClientRect(dialog, &client);
-  EXPECT_EQ(client.right, expected.right);
-  EXPECT_EQ(client.bottom, expected.bottom);
-  // A page in "MS Shell Dlg" 8: same font as the sheet around it.
-  LOGFONTA font = {};
-  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)), sizeof(font), &font);
-  EXPECT_STRNE(font.lfFaceName, "System");
+  EXPECT_EQ(TemplateShapeProblem(dialog, page().kind), "");
 }
 
 TEST_P(PageTemplate, HasEveryControlWithItsKindCaptionAndState) {
@@ -141,7 +129,25 @@ TEST_P(PageTemplate, HasNoOtherNumberedControlsAndItsLabels) {
   EXPECT_EQ(labels, want);
 }
 
-INSTANTIATE_TEST_SUITE_P(EightPages, PageTemplate, ::testing::Range<size_t>(0, 8), PageTestName);
+INSTANTIATE_TEST_SUITE_P(Templates, PageTemplate, ::testing::Range<size_t>(0, ExpectedPages().size()),
+                         TemplateTestName);
+
+// The host and the shape check on templates of the test's own
+// (template_host_test.rc): a popup dialog and a child page.
+TEST(TemplateHost, CreatesDialogTemplatesHiddenAndOwnedForInspection) {
+  TemplateHost host;
+  HWND dialog = host.Create(9301);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_FALSE(IsWindowVisible(dialog));
+  EXPECT_NE(GetWindow(dialog, GW_OWNER), nullptr) << "owned by the host, which ends it";
+  EXPECT_EQ(TemplateShapeProblem(dialog, TemplateKind::kDialog), "");
+  EXPECT_NE(TemplateShapeProblem(dialog, TemplateKind::kPage), "");
+  HWND page = host.Create(9302);
+  ASSERT_NE(page, nullptr);
+  EXPECT_EQ(GetParent(page), GetWindow(dialog, GW_OWNER)) << "a page is a child of the host";
+  EXPECT_EQ(TemplateShapeProblem(page, TemplateKind::kPage), "");
+  EXPECT_NE(TemplateShapeProblem(page, TemplateKind::kDialog), "");
+}
 
 TEST(PageTemplates, RadioButtonsFormOneGroupPerChoice) {
   // Arrow keys move within a group; a choice that shares a group with the

@@ -1,5 +1,6 @@
-// Creates page templates from the program's real resources, hidden, so that
-// tests can read what a user would see without a property sheet around them.
+// Creates page and dialog templates from the program's real resources,
+// hidden and modeless, so that tests can read what a user would see without
+// a property sheet or a modal loop around them.
 #pragma once
 
 #include <windows.h>
@@ -16,8 +17,9 @@ class TemplateHost {
   TemplateHost(const TemplateHost&) = delete;
   TemplateHost& operator=(const TemplateHost&) = delete;
 
-  // The dialog built from template `dialogId` as a hidden child of the host
-  // window, or null. The host destroys it.
+  // The dialog built from template `dialogId`, or null: a page template as a
+  // hidden child of the host window, a dialog (popup) template as a hidden
+  // window the host owns. The host destroys it.
   HWND Create(int dialogId);
 
  private:
