@@ -99,7 +99,7 @@ bool CSettings::OnCommand(int id, int code, HWND) {
   }
 }
 
-void CSettings::OnEditFocusLost(int id) {
+void CSettings::OnEditFocusLost(int id, HWND) {
   if (AccountEditFor(id)) StoreEdit(id);
 }
 

@@ -22,7 +22,7 @@ class CSettings : public PropertyPage {
   // Takes what the edits hold and enforces the option rules; always lets go.
   bool OnKillActive() override;
   bool OnCommand(int id, int code, HWND control) override;
-  void OnEditFocusLost(int id) override;
+  void OnEditFocusLost(int id, HWND focusTo) override;
 
  private:
   void FillOptionLists();

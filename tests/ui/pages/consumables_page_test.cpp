@@ -12,11 +12,9 @@
 #include <thread>
 #include <vector>
 
-#include "pages/about_page.h"
 #include "platform/registry.h"
 #include "tests/support/registry_value_guard.h"
-#include "tests/ui/harness/external_recorder.h"
-#include "tests/ui/harness/test_sheet.h"
+#include "tests/ui/harness/page_fixture.h"
 #include "tests/ui/harness/ui_actions.h"
 #include "tests/ui/pages/device_page_test_util.h"
 
@@ -31,16 +29,24 @@ constexpr char kTitle[] = "Informazioni sui materiali di consumo della stampante
 constexpr char kNotAvailable[] = "Informazioni sui materiali di consumo non disponibili";
 constexpr char kPrintUnit[] = "Unit\xE0 di stampa :";
 
-class ConsumablesPageTest : public ::testing::Test {
+class ConsumablesPageTest : public test::PageTest {
  protected:
+  ConsumablesPageTest() {
+    EXPECT_TRUE(UsePpdFile(SourceFile("samples/psui-color.ppd")));
+    record().deviceMode = 1;
+    SetFieldText(record().snmpCommunity, "public");
+    app.linkStatus = kPrinterAnswered;
+  }
+  // Another page first, then this one: its activation asks the printer.
   void Show(const char* address) {
     if (address) SetFieldText(record().printerAddress, address);
-    sheet_ = std::make_unique<test::TestSheet>(std::vector<PropertyPage*>{&other_, &page_});
-    ASSERT_TRUE(sheet_->SelectPage(1));
-    page = sheet_->CurrentPage();
+    OpenSheet({IDD_ABOUT, IDD_CONSUMABLES});
+    ASSERT_TRUE(ShowPage(IDD_CONSUMABLES));
+    page = PageWindow(IDD_CONSUMABLES);
   }
+  CConsumables& consumables() const { return PageAs<CConsumables>(IDD_CONSUMABLES); }
   void Refresh() { ASSERT_TRUE(Click(page, IDC_CONSUMABLES_REFRESH)); }
-  SettingsBlock& record() { return device_.record(); }
+  std::string Title() { return kTitle + std::string(FieldText(record().printerName)); }
 
   // A slot as the user sees it: the visible controls and their contents.
   std::string Slot(int n) const {
@@ -50,9 +56,9 @@ class ConsumablesPageTest : public ::testing::Test {
     if (IsVisible(page, name)) out += Text(page, name);
     if (IsVisible(page, value)) out += " | value \"" + Text(page, value) + "\"";
     if (IsVisible(page, bar)) {
-      HWND control = GetDlgItem(page, bar);
-      out += " | bar " + std::to_string(SendMessageA(control, PBM_GETPOS, 0, 0)) + "/" +
-             std::to_string(SendMessageA(control, PBM_GETRANGE, FALSE, 0));
+      auto [low, high] = test::Range(page, bar);
+      out += " | bar " + std::to_string(test::Position(page, bar)) + "/" +
+             (low == 0 ? "" : std::to_string(low) + "..") + std::to_string(high);
     }
     if (IsVisible(page, level)) out += " | level \"" + Text(page, level) + "\"";
     return out.empty() ? "-" : out;
@@ -63,10 +69,6 @@ class ConsumablesPageTest : public ::testing::Test {
     return slots;
   }
 
-  test::DeviceApp device_;
-  CConsumables page_;
-  CAbout other_;
-  std::unique_ptr<test::TestSheet> sheet_;
   HWND page = nullptr;
 };
 
@@ -74,7 +76,7 @@ const std::vector<std::string> kNothing(12, "-");
 
 TEST_F(ConsumablesPageTest, TheFullPrinterShowsItsTonerThenItsPrintUnit) {
   Show(test::kFullAgent);
-  EXPECT_EQ(Text(page, IDC_CONSUMABLES_TITLE), std::string(kTitle) + "Stampante di prova");
+  EXPECT_EQ(Text(page, IDC_CONSUMABLES_TITLE), Title());
   EXPECT_TRUE(IsVisible(page, IDC_CONSUMABLES_TITLE));
   EXPECT_EQ(Text(page, IDC_CONSUMABLES_HEADER), "Toner: ");
   std::vector<std::string> expected = kNothing;
@@ -83,7 +85,7 @@ TEST_F(ConsumablesPageTest, TheFullPrinterShowsItsTonerThenItsPrintUnit) {
   expected[2] = "Tamburo | bar 80/100 | level \"80%\"";
   // The waste box of this printer has a type the page does not show.
   EXPECT_EQ(Slots(), expected);
-  EXPECT_EQ(page_.printerQueries(), 1);
+  EXPECT_EQ(consumables().printerQueries(), 1);
 }
 
 TEST_F(ConsumablesPageTest, LevelsAgainstTheirCapacityAndStatusWords) {
@@ -137,7 +139,7 @@ TEST_F(ConsumablesPageTest, ASilentPrinterEndsInNotAvailableAndItsClicksAreDropp
   EXPECT_GE(seconds, 1.5) << "the refresh did not wait for the printer";
   EXPECT_EQ(enabled_while_waiting, 0);
   EXPECT_TRUE(IsWindowEnabled(refresh));
-  EXPECT_EQ(page_.printerQueries(), 2) << "the click made during the wait started another one";
+  EXPECT_EQ(consumables().printerQueries(), 2) << "the click made during the wait started another one";
   EXPECT_EQ(Text(page, IDC_CONSUMABLES_HEADER), kNotAvailable);
   EXPECT_FALSE(IsVisible(page, IDC_CONSUMABLES_TITLE));
   EXPECT_EQ(Slots(), kNothing);
@@ -158,7 +160,7 @@ TEST_F(ConsumablesPageTest, WithoutCommunityOrAddressNothingIsAskedAndTheRowsSta
   Show(test::kFullAgent);
   SetFieldText(record().snmpCommunity, "");
   Refresh();
-  EXPECT_EQ(page_.printerQueries(), 1);
+  EXPECT_EQ(consumables().printerQueries(), 1);
   EXPECT_EQ(Slot(0), "Toner nero | bar 60/100 | level \"60%\"");
 }
 
@@ -166,23 +168,21 @@ TEST_F(ConsumablesPageTest, WithNoAddressAnywhereThePageIsNotAvailableAtOnce) {
   auto start = std::chrono::steady_clock::now();
   Show(nullptr);
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  EXPECT_EQ(page_.printerQueries(), 0);
+  EXPECT_EQ(consumables().printerQueries(), 0);
   EXPECT_EQ(Text(page, IDC_CONSUMABLES_HEADER), kNotAvailable);
   EXPECT_FALSE(IsVisible(page, IDC_CONSUMABLES_TITLE));
   EXPECT_LT(seconds, 1.0);
 }
 
 TEST_F(ConsumablesPageTest, AnEmptyAddressIsFoundFromThePortAndKept) {
-  const std::string printer = "Stampante di prova " + std::to_string(GetCurrentProcessId());
-  SetFieldText(record().printerName, printer);
   const std::string port = "IP_CONSUMABLES_" + std::to_string(GetCurrentProcessId());
-  test::RegistryValueGuard port_value(platform::RegistryRoot::kLocalMachine, platform::PrinterKeyPath(printer),
-                                      "Port");
-  test::RegistryValueGuard address_value(
-      platform::RegistryRoot::kLocalMachine,
-      "System\\CurrentControlSet\\Control\\Print\\Monitors\\Tiller Port+\\Ports\\" + port, "IPAddress");
-  ASSERT_EQ(port_value.WriteString(port), 0u);
-  ASSERT_EQ(address_value.WriteString(test::kFullAgent), 0u);
+  const std::string monitor = "System\\CurrentControlSet\\Control\\Print\\Monitors\\Tiller Port+\\Ports\\" + port;
+  DeleteAfterTest(platform::RegistryRoot::kLocalMachine, monitor);
+  platform::RegistryKey key;
+  ASSERT_EQ(platform::RegistryKey::OpenOrCreate(platform::RegistryRoot::kLocalMachine, PrinterKey(), key), 0u);
+  ASSERT_EQ(key.WriteString("Port", port), 0u);
+  ASSERT_EQ(platform::RegistryKey::OpenOrCreate(platform::RegistryRoot::kLocalMachine, monitor, key), 0u);
+  ASSERT_EQ(key.WriteString("IPAddress", test::kFullAgent), 0u);
   Show(nullptr);
   EXPECT_EQ(FieldText(record().printerAddress), test::kFullAgent);
   EXPECT_EQ(Slot(0), "Toner nero | bar 60/100 | level \"60%\"");
@@ -228,7 +228,7 @@ TEST_F(ConsumablesLinks, BothLinksAreOwnerDrawnInBlue) {
 TEST_F(ConsumablesLinks, TheLinksOpenTheShopAndThePrinterInTheBrowser) {
   ASSERT_EQ(browser_.WriteString("\"C:\\browser.exe\" \"%1\""), 0u);
   Show(test::kFullAgent);
-  test::ExternalRecorder recorder;
+  test::ExternalRecorder& recorder = external;
   ASSERT_TRUE(Click(page, IDC_CONSUMABLES_SHOP_LINK));
   ASSERT_TRUE(Click(page, IDC_CONSUMABLES_PRINTER_LINK));
   ASSERT_EQ(recorder.execCalls.size(), 2u);

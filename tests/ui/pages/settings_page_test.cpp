@@ -6,14 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <memory>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "pages/about_page.h"
 #include "platform/registry.h"
 #include "tests/support/registry_value_guard.h"
-#include "tests/ui/harness/test_sheet.h"
+#include "tests/ui/harness/page_fixture.h"
 #include "tests/ui/harness/ui_actions.h"
 #include "tests/ui/pages/device_page_test_util.h"
 
@@ -42,22 +42,25 @@ const Items kAllOptions = {"Alimentatore buste",
                            "Unit\xE0 di finitura",
                            "Unit\xE0 fronte-retro"};
 
-class SettingsPageTest : public ::testing::Test {
+class SettingsPageTest : public test::PageTest {
  protected:
   SettingsPageTest() {
+    EXPECT_TRUE(UsePpdFile(SourceFile("samples/psui-color.ppd")));
+    record().deviceMode = 1;
+    SetFieldText(record().snmpCommunity, "public");
     SetFieldText(record().portName, "IP_10.1.2.3");
     user_.WriteString("mario.rossi");
   }
 
   // The sheet with the page first and a second page to leave it for.
   void Show() {
-    sheet_ = std::make_unique<test::TestSheet>(std::vector<PropertyPage*>{&page_, &other_});
-    page = sheet_->CurrentPage();
+    OpenSheet({IDD_SETTINGS, IDD_ABOUT});
+    page = PageWindow(IDD_SETTINGS);
     ASSERT_NE(page, nullptr);
   }
-  void LeaveThePage() { ASSERT_TRUE(sheet_->SelectPage(1)); }
-  void ComeBack() { ASSERT_TRUE(sheet_->SelectPage(0)); }
-  SettingsBlock& record() { return device_.record(); }
+  CSettings& settings() const { return PageAs<CSettings>(IDD_SETTINGS); }
+  void LeaveThePage() { ASSERT_TRUE(ShowPage(IDD_ABOUT)); }
+  void ComeBack() { ASSERT_TRUE(ShowPage(IDD_SETTINGS)); }
   Items Available() const { return ListItems(page, IDC_SETTINGS_AVAILABLE); }
   Items Installed() const { return ListItems(page, IDC_SETTINGS_INSTALLED); }
   // Item data of every entry of a list, in list order.
@@ -68,17 +71,13 @@ class SettingsPageTest : public ::testing::Test {
     return flags;
   }
 
-  test::DeviceApp device_;
   test::RegistryValueGuard user_{platform::RegistryRoot::kLocalMachine, "Network\\Logon", "username"};
-  CSettings page_;
-  CAbout other_;
-  std::unique_ptr<test::TestSheet> sheet_;
   HWND page = nullptr;
 };
 
 TEST_F(SettingsPageTest, WithoutAnAddressNothingIsAskedAndTheListsStayEditable) {
   Show();
-  EXPECT_EQ(page_.linkStatus(), kPrinterNotQueried);
+  EXPECT_EQ(settings().linkStatus(), kPrinterNotQueried);
   EXPECT_EQ(Text(page, IDC_SETTINGS_LINK_STATUS), kUnavailable);
   EXPECT_EQ(Text(page, IDC_SETTINGS_PORT), "IP_10.1.2.3");
   EXPECT_FALSE(IsEnabled(page, IDC_SETTINGS_PORT));
@@ -101,7 +100,7 @@ TEST_F(SettingsPageTest, APrinterThatAnswersMakesTheListsReadOnly) {
   record().hardDiskInstalled = 1;
   record().duplexerInstalled = 1;
   Show();
-  EXPECT_EQ(page_.linkStatus(), kPrinterAnswered);
+  EXPECT_EQ(settings().linkStatus(), kPrinterAnswered);
   EXPECT_EQ(Text(page, IDC_SETTINGS_LINK_STATUS), kEstablished);
   EXPECT_FALSE(IsEnabled(page, IDC_SETTINGS_AVAILABLE));
   EXPECT_FALSE(IsEnabled(page, IDC_SETTINGS_INSTALLED));
@@ -115,7 +114,7 @@ TEST_F(SettingsPageTest, ASilentPrinterIsReportedAsUnavailableAfterItsWait) {
   auto start = std::chrono::steady_clock::now();
   Show();
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  EXPECT_EQ(page_.linkStatus(), kPrinterQueryFailed);
+  EXPECT_EQ(settings().linkStatus(), kPrinterQueryFailed);
   EXPECT_EQ(Text(page, IDC_SETTINGS_LINK_STATUS), kUnavailable);
   EXPECT_TRUE(IsEnabled(page, IDC_SETTINGS_AVAILABLE));
   // Both drivers waited for the printer (about a second each).
@@ -232,8 +231,7 @@ TEST_F(SettingsPageTest, OkWhileTheCaretIsInAnEditKeepsWhatWasTyped) {
   ASSERT_TRUE(test::Type(page, IDC_SETTINGS_HOST, "nuovohost"));
   ASSERT_TRUE(test::Type(page, IDC_SETTINGS_ACCOUNT, "77"));
   ASSERT_EQ(GetFocus(), GetDlgItem(page, IDC_SETTINGS_ACCOUNT));
-  sheet_->PressButton(PSBTN_OK);
-  EXPECT_EQ(sheet_->applied, 1);
+  EXPECT_TRUE(sheet->PressOk());
   EXPECT_EQ(FieldText(record().host), "nuovohost");
   EXPECT_EQ(FieldText(record().hostUtf8), "nuovohost");
   EXPECT_EQ(FieldText(record().accountNumber), "77");
@@ -313,9 +311,7 @@ TEST_F(SettingsPageTest, AKeywordWithoutTranslationIsListedUnderItsName) {
 *CloseUI: *optionalbin
 *CloseGroup: InstallableOptions
 )";
-  PpdFreeImage(device_.app.ppdImage);
-  device_.app.ppdImage = PpdCompileBuffer(reinterpret_cast<const uint8_t*>(kPpd), sizeof kPpd - 1, "x.ppd");
-  ASSERT_NE(device_.app.ppdImage, nullptr);
+  ASSERT_TRUE(UsePpdText(kPpd));
   Show();
   EXPECT_EQ(Available(), Items{"Optionalenvelope"});
 }
