@@ -12,19 +12,7 @@ namespace psui {
 
 namespace {
 
-// The four controls of one display slot.
-struct SlotControls {
-  int name;
-  int value;
-  int bar;
-  int level;
-};
-
-SlotControls ControlsOf(size_t slot) {
-  const int n = static_cast<int>(slot);
-  return {IDC_CONSUMABLES_NAME_FIRST + n, IDC_CONSUMABLES_VALUE_FIRST + n, IDC_CONSUMABLES_BAR_FIRST + n,
-          IDC_CONSUMABLES_LEVEL_FIRST + n};
-}
+constexpr int32_t kLargest16BitRange = 0xFFFF;
 
 const SupplyTexts& Texts() {
   static const SupplyTexts texts = {
@@ -49,6 +37,15 @@ void SetTextIfChanged(const Control& control, const std::string& text) {
 }  // namespace
 
 bool CConsumables::OnInitDialog() {
+  // The display's controls, found once: each refresh touches all of them.
+  for (size_t slot = 0; slot < kSupplySlotCount; ++slot) {
+    const int n = static_cast<int>(slot);
+    slots_[slot] = {Item(IDC_CONSUMABLES_NAME_FIRST + n), Item(IDC_CONSUMABLES_VALUE_FIRST + n),
+                    Item<ProgressBar>(IDC_CONSUMABLES_BAR_FIRST + n), Item(IDC_CONSUMABLES_LEVEL_FIRST + n)};
+  }
+  title_ = Item(IDC_CONSUMABLES_TITLE);
+  header_ = Item(IDC_CONSUMABLES_HEADER);
+  refresh_ = Item(IDC_CONSUMABLES_REFRESH);
   MakeLinkButton(Item(IDC_CONSUMABLES_SHOP_LINK).hwnd());
   MakeLinkButton(Item(IDC_CONSUMABLES_PRINTER_LINK).hwnd());
   return true;
@@ -84,7 +81,7 @@ bool CConsumables::OnDrawItem(const DRAWITEMSTRUCT& item) {
 
 void CConsumables::Refresh() {
   {
-    PrinterWait wait(Item(IDC_CONSUMABLES_REFRESH).hwnd());
+    PrinterWait wait(refresh_.hwnd());
     AppState& app = TheApp();
     if (QuerySupplies(app.settings, app.optionQueries, app.supplyColumns, rows_)) ++printerQueries_;
   }
@@ -93,10 +90,9 @@ void CConsumables::Refresh() {
 
 void CConsumables::Display() {
   const SupplyDisplay display = PlanSupplyDisplay(rows_, FieldText(TheApp().settings.printerName), Texts());
-  Control title = Item(IDC_CONSUMABLES_TITLE);
-  SetTextIfChanged(title, display.title);
-  ShowIfChanged(title, display.titleShown);
-  SetTextIfChanged(Item(IDC_CONSUMABLES_HEADER), display.header);
+  SetTextIfChanged(title_, display.title);
+  ShowIfChanged(title_, display.titleShown);
+  SetTextIfChanged(header_, display.header);
   for (size_t slot = 0; slot < kSupplySlotCount; ++slot) ShowSlot(slot, display.slots[slot]);
 }
 
@@ -105,9 +101,7 @@ void CConsumables::Display() {
 // the end state is applied, and only where it differs, so that a refresh
 // that changes nothing costs no drawing.
 void CConsumables::ShowSlot(size_t slot, const SupplySlot& plan) {
-  SlotControls ids = ControlsOf(slot);
-  Control name = Item(ids.name), value = Item(ids.value), level = Item(ids.level);
-  ProgressBar bar = Item<ProgressBar>(ids.bar);
+  const auto& [name, value, bar, level] = slots_[slot];
   ShowIfChanged(name, plan.used);
   ShowIfChanged(value, plan.used && plan.valueShown);
   ShowIfChanged(bar, plan.used && plan.barShown);
@@ -116,7 +110,12 @@ void CConsumables::ShowSlot(size_t slot, const SupplySlot& plan) {
   SetTextIfChanged(name, plan.name);
   if (plan.valueShown) SetTextIfChanged(value, plan.valueText);
   if (plan.barShown) {
-    bar.SetRange(0, plan.barMaximum);
+    // The 16-bit message where it will do: every comctl32 knows it.
+    if (plan.barMaximum <= kLargest16BitRange) {
+      bar.SetRange(0, static_cast<uint16_t>(plan.barMaximum));
+    } else {
+      bar.SetRange32(0, plan.barMaximum);
+    }
     bar.SetPos(plan.barPosition);
   }
   if (plan.levelShown) SetTextIfChanged(level, plan.levelText);

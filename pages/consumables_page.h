@@ -27,7 +27,19 @@ class CConsumables : public PropertyPage {
   void Display();
   void ShowSlot(size_t slot, const SupplySlot& plan);
 
+  // The four controls of one display slot.
+  struct SlotControls {
+    Control name;
+    Control value;  // the status word, shown instead of the bar
+    ProgressBar bar;
+    Control level;
+  };
+
   SupplyRow rows_[kSupplyRowCount] = {};
+  SlotControls slots_[kSupplySlotCount];
+  Control title_;
+  Control header_;
+  Control refresh_;
   int printerQueries_ = 0;
 };
 

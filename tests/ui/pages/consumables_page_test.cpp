@@ -5,11 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstring>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "platform/registry.h"
@@ -74,6 +72,22 @@ class ConsumablesPageTest : public test::PageTest {
 
 const std::vector<std::string> kNothing(12, "-");
 
+// From a thread of its own, half a second in: notes whether the button is
+// enabled, then clicks it (the mouse messages a click puts in the queue).
+struct ImpatientUser {
+  HWND button;
+  LONG enabledWhileWaiting = -1;
+
+  static DWORD WINAPI Run(void* self) {
+    auto* user = static_cast<ImpatientUser*>(self);
+    Sleep(500);
+    InterlockedExchange(&user->enabledWhileWaiting, IsWindowEnabled(user->button) ? 1 : 0);
+    PostMessageA(user->button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(user->button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    return 0;
+  }
+};
+
 TEST_F(ConsumablesPageTest, TheFullPrinterShowsItsTonerThenItsPrintUnit) {
   Show(test::kFullAgent);
   EXPECT_EQ(Text(page, IDC_CONSUMABLES_TITLE), Title());
@@ -121,24 +135,20 @@ TEST_F(ConsumablesPageTest, ASilentPrinterEndsInNotAvailableAndItsClicksAreDropp
   ASSERT_EQ(Slot(0), "Toner nero | bar 60/100 | level \"60%\"");
   SetFieldText(record().printerAddress, test::kSilentPrinter);
 
-  // While the page waits, a click arrives on "Aggiorna" and the button is looked at.
-  HWND refresh = GetDlgItem(page, IDC_CONSUMABLES_REFRESH);
-  std::atomic<int> enabled_while_waiting{-1};
-  std::thread user([&] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    enabled_while_waiting = IsWindowEnabled(refresh) ? 1 : 0;
-    PostMessageA(refresh, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    PostMessageA(refresh, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-  });
+  // While the page waits, a user looks at "Aggiorna" and clicks it.
+  ImpatientUser user{GetDlgItem(page, IDC_CONSUMABLES_REFRESH)};
+  HANDLE thread = CreateThread(nullptr, 0, ImpatientUser::Run, &user, 0, nullptr);
+  ASSERT_NE(thread, nullptr);
   auto start = std::chrono::steady_clock::now();
   Refresh();
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  user.join();
+  WaitForSingleObject(thread, INFINITE);
+  CloseHandle(thread);
   test::PumpMessages();
 
   EXPECT_GE(seconds, 1.5) << "the refresh did not wait for the printer";
-  EXPECT_EQ(enabled_while_waiting, 0);
-  EXPECT_TRUE(IsWindowEnabled(refresh));
+  EXPECT_EQ(user.enabledWhileWaiting, 0);
+  EXPECT_TRUE(IsWindowEnabled(user.button));
   EXPECT_EQ(consumables().printerQueries(), 2) << "the click made during the wait started another one";
   EXPECT_EQ(Text(page, IDC_CONSUMABLES_HEADER), kNotAvailable);
   EXPECT_FALSE(IsVisible(page, IDC_CONSUMABLES_TITLE));
