@@ -4,7 +4,9 @@
 #   scripts/demo.sh            with a display: shows the sheet and waits for you
 #   scripts/demo.sh --headless (the default without DISPLAY) runs under Xvfb,
 #                              drives every page by samples/demo.script, saves a
-#                              screenshot of each to out/screenshots/, presses OK
+#                              screenshot of each to out/screenshots/, presses OK,
+#                              then shows the device pages once more with a
+#                              printer that does not answer (samples/demo-offline.script)
 # Both end by printing the record fields that changed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -35,6 +37,7 @@ $tool encode samples/settings.json "$demo/empty.record" "$demo/sent.record"
 # A printer on loopback: net-snmp's snmpd with the "full" profile (needs root
 # for port 161; without it the printer is silent and the sheet still shows).
 agent=127.0.0.61
+silent=127.0.0.111  # nobody listens there (the device pages' silent address)
 agent_state=$root/$demo/snmpd
 if scripts/snmpd-agent.sh start "$agent_state" $agent full >/dev/null 2>&1; then
   echo "== printer agent on $agent"
@@ -92,6 +95,15 @@ if [ $headless -eq 1 ]; then
   echo "== driver_sim --script samples/demo.script"
   scripts/wine-run.sh build/win64 300 "$bin/driver_sim.exe" "${args[@]}" --script "$demo/demo.script"
   code=$?
+  # A second pass with a printer that does not answer (nobody listens on
+  # that address): the device pages as they look offline.
+  cp samples/demo-offline.script "$demo/demo-offline.script"
+  echo "== driver_sim --script samples/demo-offline.script (silent printer on $silent)"
+  scripts/wine-run.sh build/win64 300 "$bin/driver_sim.exe" --record "$demo/sent.record" \
+      --answer "$demo/offline.frame" --launch "$bin/psui.exe" --printer-port IP_SILENT \
+      --printer-address $silent --script "$demo/demo-offline.script"
+  offline_code=$?
+  [ $offline_code -eq 2 ] || { echo "== the offline pass ended with $offline_code"; [ $code -ne 0 ] || code=3; }
 else
   echo "== the sheet is on your display; close it with OK or Cancel"
   scripts/wine-run.sh build/win64 3600 "$bin/driver_sim.exe" "${args[@]}" --timeout-ms 3600000
