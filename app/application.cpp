@@ -1,6 +1,6 @@
 #include "app/application.h"
 
-#include <commctrl.h>
+#include "ui/common_controls.h"
 
 #include <algorithm>
 #include <string>
@@ -26,8 +26,9 @@ PropertyPage* Application::Page(int dialogId) const {
 }
 
 bool Application::InitInstance(const PageFactory& makePages) {
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
+  // The classes of Windows 95's common controls; unlike InitCommonControlsEx
+  // this is there in every comctl32 version.
+  InitCommonControls();
   if (!ReceiveStartFrame(&ownerWindow, &settings)) return false;
   if (!Prepare()) return false;
   RunSheet(makePages);
@@ -80,7 +81,7 @@ void Application::RunSheet(const PageFactory& makePages) {
   pages_ = makePages();
   std::vector<int> wanted = SheetPageDialogs(settings.deviceMode != 0, linkStatus);
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  std::vector<PROPSHEETPAGEA> descriptors;
+  std::vector<PageDescriptor> descriptors;
   for (int dialog : wanted) {
     auto page = std::find_if(pages_.begin(), pages_.end(),
                              [dialog](const auto& p) { return p->templateId() == dialog; });
@@ -91,17 +92,15 @@ void Application::RunSheet(const PageFactory& makePages) {
   }
   std::string caption(FieldText(settings.printerName));
   PROPSHEETHEADERA header = {};
-  header.dwSize = sizeof header;
-  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_HASHELP | PSH_USECALLBACK | PSH_USEICONID;
+  header.dwFlags = PSH_NOAPPLYNOW | PSH_HASHELP | PSH_USECALLBACK | PSH_USEICONID;
   // A handle that names no window (the driver's window is gone) would keep
   // the sheet from being created at all: the sheet then has no owner.
   header.hwndParent = IsWindow(ownerWindow) ? ownerWindow : nullptr;
   header.hInstance = instance;
   header.pszIcon = MAKEINTRESOURCEA(IDI_PSUI);
   header.pszCaption = caption.c_str();
-  header.nPages = static_cast<UINT>(descriptors.size());
   header.nStartPage = 0;
-  header.ppsp = descriptors.data();
+  SetSheetPages(header, descriptors);
   header.pfnCallback = SheetCallback;
   PropertySheetA(&header);
   sheet_ = nullptr;

@@ -11,6 +11,14 @@ if(NOT TARGET gtest)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
   add_subdirectory(${PSUI_GTEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  if(WIN32)
+    # The win32 thread model has no std::mutex: GoogleTest gets its thread
+    # start-up gate from us (see the header).
+    set(gtest_gate ${CMAKE_SOURCE_DIR}/tests/support/gtest_win32/notification)
+    target_sources(gtest PRIVATE ${gtest_gate}.cpp)
+    target_include_directories(gtest PRIVATE ${CMAKE_SOURCE_DIR})
+    target_compile_options(gtest PUBLIC "$<$<COMPILE_LANGUAGE:CXX>:SHELL:-include ${gtest_gate}.h>")
+  endif()
 endif()
 
 set(PSUI_SCRIPTS ${CMAKE_SOURCE_DIR}/scripts)

@@ -19,8 +19,20 @@ export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINE
 # shellcheck source=wine-loader.sh
 . "$(dirname "$0")/wine-loader.sh"
 
+# The Wine set-up a prefix is made for. A prefix made by another one does
+# not work: made before wine32 was added, every program fails at once
+# ("could not load kernel32.dll, status c0000135").
+setup_stamp() {
+  printf '%s\n' "$("$WINE" --version 2>/dev/null)" "loader $WINE" "wine32 $WINE32" "WINEARCH $WINEARCH"
+}
+
 prepare_prefix() {
-  [ -f "$prefix/.psui-ready" ] && return 0
+  local stamp
+  stamp=$(setup_stamp)
+  if [ -f "$prefix/.psui-ready" ]; then
+    [ "$(cat "$prefix/.psui-ready")" = "$stamp" ] && return 0
+    echo "wine session: $prefix was made for another Wine set-up; making it anew" >&2
+  fi
   rm -rf "$prefix"
   mkdir -p "$prefix"
   "$WINE" wineboot -i </dev/null >/dev/null 2>&1 || true
@@ -45,7 +57,7 @@ REG
   wineserver -w || true
   mkdir -p "$prefix/drive_c/windows/Fonts"
   cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
-  touch "$prefix/.psui-ready"
+  printf '%s\n' "$stamp" >"$prefix/.psui-ready"
 }
 
 free_display() {

@@ -1,6 +1,6 @@
 #include "ui/context_help.h"
 
-#include <commctrl.h>
+#include "ui/common_controls.h"
 
 #include "ui/external_calls.h"
 

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <windows.h>
-#include <commctrl.h>
 
+#include <cstdint>
 #include <string>
+
+#include "ui/common_controls.h"
 
 namespace psui {
 
@@ -104,20 +106,35 @@ class Static : public Control {
   }
 };
 
+// Progress bars and up-down controls speak the 16-bit messages of Windows
+// 95's comctl32 (4.00); its control ignores the 32-bit ones.
 class ProgressBar : public Control {
  public:
   using Control::Control;
-  void SetRange(int low, int high) const { Send(PBM_SETRANGE32, low, high); }
+  void SetRange(uint16_t low, uint16_t high) const { Send(PBM_SETRANGE, 0, MAKELPARAM(low, high)); }
+  // For a range beyond 65535 only. Needs comctl32 4.70 (Windows 98, or 95
+  // with Internet Explorer 3 or later): Windows 95's own control ignores the
+  // message and keeps its range.
+  void SetRange32(int low, int high) const { Send(kSetRange32, low, high); }
   void SetPos(int position) const { Send(PBM_SETPOS, position); }
-  int Pos() const { return static_cast<int>(Send(PBM_GETPOS)); }
+  // A step of 0 moves nothing and answers the position (PBM_GETPOS needs 4.70).
+  int Pos() const { return static_cast<int>(Send(PBM_DELTAPOS, 0)); }
+
+ private:
+  static constexpr UINT kSetRange32 = WM_USER + 6;
 };
 
 class UpDown : public Control {
  public:
   using Control::Control;
-  void SetRange(int low, int high) const { Send(UDM_SETRANGE32, low, high); }
-  void SetPos(int position) const { Send(UDM_SETPOS32, 0, position); }
-  int Pos() const { return static_cast<int>(Send(UDM_GETPOS32)); }
+  // Limits within UD_MINVAL..UD_MAXVAL; low above high makes the arrows count down.
+  void SetRange(int16_t low, int16_t high) const {
+    Send(UDM_SETRANGE, 0, MAKELPARAM(static_cast<WORD>(high), static_cast<WORD>(low)));
+  }
+  void SetPos(int16_t position) const { Send(UDM_SETPOS, 0, MAKELPARAM(static_cast<WORD>(position), 0)); }
+  // With a buddy that shows the number, the control reads it first; when
+  // that text is not a number within the range, the last good position.
+  int Pos() const { return static_cast<int16_t>(LOWORD(Send(UDM_GETPOS))); }
   void SetBuddy(HWND buddy) const { Send(UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy)); }
 };
 

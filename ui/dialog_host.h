@@ -3,7 +3,7 @@
 #pragma once
 
 #include <windows.h>
-#include <commctrl.h>
+#include "ui/common_controls.h"
 
 #include "ui/controls.h"
 

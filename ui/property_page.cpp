@@ -4,8 +4,15 @@
 
 namespace psui {
 
-PROPSHEETPAGEA PropertyPage::Descriptor(HINSTANCE instance) {
-  PROPSHEETPAGEA page = {};
+void SetSheetPages(PROPSHEETHEADERA& header, const std::vector<PageDescriptor>& pages) {
+  header.dwSize = PROPSHEETHEADERA_V1_SIZE;
+  header.dwFlags |= PSH_PROPSHEETPAGE;
+  header.nPages = static_cast<UINT>(pages.size());
+  header.ppsp = reinterpret_cast<LPCPROPSHEETPAGEA>(pages.data());
+}
+
+PageDescriptor PropertyPage::Descriptor(HINSTANCE instance) {
+  PageDescriptor page = {};
   page.dwSize = sizeof page;
   page.dwFlags = PSP_HASHELP;
   page.hInstance = instance;

@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <prsht.h>
 
+#include <vector>
+
 #include "ui/dialog_host.h"
 
 namespace psui {
@@ -18,13 +20,22 @@ class SheetListener {
   virtual void OnSheetCancelled() = 0;
 };
 
+// A page's entry in a sheet header: the structure's first version, the size
+// every comctl32 takes (Windows 95/98/Me refuse the later, larger ones). Its
+// fields are all a page needs.
+using PageDescriptor = PROPSHEETPAGEA_V1;
+
+// Points the header at the pages and gives it the first version's size too;
+// the sheet steps through the array by each entry's dwSize.
+void SetSheetPages(PROPSHEETHEADERA& header, const std::vector<PageDescriptor>& pages);
+
 class PropertyPage : public DialogHost {
  public:
   explicit PropertyPage(int templateId) : DialogHost(templateId) {}
 
   // The page as the sheet takes it; created with help (PSP_HASHELP), or the
   // sheet's Help button stays disabled.
-  PROPSHEETPAGEA Descriptor(HINSTANCE instance);
+  PageDescriptor Descriptor(HINSTANCE instance);
   void SetListener(SheetListener* listener) { listener_ = listener; }
   bool created() const { return hwnd_ != nullptr; }
   HWND Sheet() const { return hwnd_ ? GetParent(hwnd_) : nullptr; }

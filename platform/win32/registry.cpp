@@ -140,15 +140,31 @@ uint32_t RegistryKey::DeleteValue(std::string_view name) {
 
 uint32_t RegistryKey::EnumValue(uint32_t index, RegistryValue& value) const {
   if (!impl_) return kRegInvalidHandle;
+  // Most values fit small buffers. Sizing them from RegQueryInfoKeyA first
+  // costs a walk over every value of the key (under Wine), which would make
+  // enumerating a key quadratic; it is the fallback for the values that do
+  // not fit.
+  char name[256];
+  uint8_t small[1024];
+  DWORD nameSize = sizeof name;
+  DWORD dataSize = sizeof small;
+  DWORD type = 0;
+  LONG rc = RegEnumValueA(impl_->key, index, name, &nameSize, nullptr, &type, small, &dataSize);
+  if (rc == ERROR_SUCCESS) {
+    value.name.assign(name, nameSize);
+    value.type = type;
+    value.data.assign(small, small + dataSize);
+    return kRegOk;
+  }
+  if (rc != ERROR_MORE_DATA) return static_cast<uint32_t>(rc);
   DWORD maxName = 0, maxData = 0;
-  LONG rc = RegQueryInfoKeyA(impl_->key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                             nullptr, &maxName, &maxData, nullptr, nullptr);
+  rc = RegQueryInfoKeyA(impl_->key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                        nullptr, &maxName, &maxData, nullptr, nullptr);
   if (rc != ERROR_SUCCESS) return static_cast<uint32_t>(rc);
   std::vector<char> nameBuffer(maxName + 2, 0);
   std::vector<uint8_t> data(maxData + 1, 0);
-  DWORD nameSize = static_cast<DWORD>(nameBuffer.size());
-  DWORD dataSize = static_cast<DWORD>(data.size());
-  DWORD type = 0;
+  nameSize = static_cast<DWORD>(nameBuffer.size());
+  dataSize = static_cast<DWORD>(data.size());
   rc = RegEnumValueA(impl_->key, index, nameBuffer.data(), &nameSize, nullptr, &type, data.data(),
                      &dataSize);
   if (rc != ERROR_SUCCESS) return static_cast<uint32_t>(rc);

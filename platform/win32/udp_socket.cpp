@@ -1,6 +1,6 @@
 #include "platform/udp_socket.h"
 
-#include <winsock2.h>
+#include <winsock.h>
 
 #include <cstring>
 

@@ -140,8 +140,8 @@ int Run(const DriverSimOptions& options) {
   if (!LoadRecord(options.recordFile, &record)) return kExitOther;
   std::vector<uint8_t> frame = BuildStartFrame(options.ownerWindow, record);
   std::string printer_name(FieldText(record.printerName));
-  if (options.truncate >= 0 && static_cast<size_t>(options.truncate) < frame.size()) {
-    frame.resize(static_cast<size_t>(options.truncate));
+  if (options.truncate != DriverSimOptions::kWholeFrame && options.truncate < frame.size()) {
+    frame.resize(options.truncate);
   }
   frame.insert(frame.end(), options.extend, 0xA5);
   std::vector<uint8_t> second_frame;

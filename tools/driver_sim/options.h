@@ -13,7 +13,8 @@ struct DriverSimOptions {
   uint32_t timeoutMs = 60000;    // --timeout-ms: wait for the answer
   uint32_t connectTimeoutMs = 5000;  // --connect-timeout-ms
   bool poke28 = false;           // --poke28: a 28-byte poke before the frame
-  long truncate = -1;            // --truncate N: send only the first N bytes
+  static constexpr uint32_t kWholeFrame = 0xFFFFFFFF;
+  uint32_t truncate = kWholeFrame;  // --truncate N: send only the first N bytes
   uint32_t extend = 0;           // --extend N: append N extra bytes
   std::string topic = "DDI";     // --topic
   std::string item = "Data";     // --item
@@ -28,7 +29,8 @@ struct DriverSimOptions {
   std::string script;            // --script FILE: drive the sheet by a script
 };
 
-// Parses argv; on a bad command line prints the reason and returns false.
+// Parses argv by a table of the options above; on a bad command line prints
+// the reason (and the usage) to stderr and returns false. Portable.
 bool ParseDriverSimOptions(int argc, char** argv, DriverSimOptions* options);
 
 }  // namespace psui

@@ -1,5 +1,7 @@
 #include "tools/driver_sim/remote_window.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 
 namespace psui {
@@ -25,20 +27,27 @@ std::string WideToUtf8(const std::wstring& text) {
 bool SendRemote(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result,
                 DWORD timeoutMs) {
   DWORD_PTR value = 0;
-  if (!SendMessageTimeoutW(window, message, wparam, lparam, SMTO_ABORTIFHUNG, timeoutMs, &value)) {
+  if (!SendMessageTimeoutW(window, message, wparam, lparam, SMTO_NORMAL, timeoutMs, &value)) {
     return false;
   }
   if (result) *result = static_cast<LRESULT>(value);
   return true;
 }
 
-std::wstring RemoteText(HWND window) {
-  LRESULT length = 0;
-  if (!SendRemote(window, WM_GETTEXTLENGTH, 0, 0, &length) || length <= 0) return std::wstring();
-  std::wstring text(length + 1, L'\0');
-  LRESULT copied = 0;
-  SendRemote(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(&text[0]), &copied);
-  text.resize(copied > 0 ? copied : 0);
+std::optional<LRESULT> RemoteValue(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  LRESULT value = 0;
+  if (!SendRemote(window, message, wparam, lparam, &value)) return std::nullopt;
+  return value;
+}
+
+std::optional<std::wstring> RemoteText(HWND window) {
+  std::optional<LRESULT> length = RemoteValue(window, WM_GETTEXTLENGTH);
+  if (!length) return std::nullopt;
+  if (*length <= 0) return std::wstring();
+  std::wstring text(*length + 1, L'\0');
+  std::optional<LRESULT> copied = RemoteValue(window, WM_GETTEXT, *length + 1, reinterpret_cast<LPARAM>(&text[0]));
+  if (!copied) return std::nullopt;
+  text.resize(*copied > 0 ? *copied : 0);
   return text;
 }
 
@@ -51,31 +60,33 @@ static bool ClassIs(HWND window, const char* name) {
 bool IsComboBox(HWND window) { return ClassIs(window, "ComboBox"); }
 bool IsListBox(HWND window) { return ClassIs(window, "ListBox"); }
 bool IsEditControl(HWND window) { return ClassIs(window, "Edit"); }
+bool IsUpDown(HWND window) { return ClassIs(window, UPDOWN_CLASSA); }
+bool IsProgressBar(HWND window) { return ClassIs(window, PROGRESS_CLASSA); }
 
-std::vector<std::wstring> RemoteItems(HWND control) {
+std::optional<std::vector<std::wstring>> RemoteItems(HWND control) {
   bool combo = IsComboBox(control);
   UINT get_count = combo ? CB_GETCOUNT : LB_GETCOUNT;
   UINT get_length = combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN;
   UINT get_text = combo ? CB_GETLBTEXT : LB_GETTEXT;
   std::vector<std::wstring> items;
-  LRESULT count = 0;
-  if (!SendRemote(control, get_count, 0, 0, &count)) return items;
-  for (LRESULT i = 0; i < count; ++i) {
-    LRESULT length = 0;
-    SendRemote(control, get_length, i, 0, &length);
-    std::wstring text(length > 0 ? length + 1 : 1, L'\0');
-    LRESULT copied = 0;
-    SendRemote(control, get_text, i, reinterpret_cast<LPARAM>(&text[0]), &copied);
-    text.resize(copied > 0 ? copied : 0);
+  std::optional<LRESULT> count = RemoteValue(control, get_count);
+  if (!count) return std::nullopt;
+  for (LRESULT i = 0; i < *count; ++i) {
+    std::optional<LRESULT> length = RemoteValue(control, get_length, i);
+    if (!length) return std::nullopt;
+    std::wstring text(*length > 0 ? *length + 1 : 1, L'\0');
+    std::optional<LRESULT> copied = RemoteValue(control, get_text, i, reinterpret_cast<LPARAM>(&text[0]));
+    if (!copied) return std::nullopt;
+    text.resize(*copied > 0 ? *copied : 0);
     items.push_back(text);
   }
   return items;
 }
 
-int RemoteSelection(HWND control) {
-  LRESULT selection = -1;
-  SendRemote(control, IsComboBox(control) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0, &selection);
-  return static_cast<int>(selection);
+std::optional<int> RemoteSelection(HWND control) {
+  std::optional<LRESULT> selection = RemoteValue(control, IsComboBox(control) ? CB_GETCURSEL : LB_GETCURSEL);
+  if (!selection) return std::nullopt;
+  return static_cast<int>(*selection);
 }
 
 namespace {
@@ -103,6 +114,13 @@ std::vector<HWND> ProcessDialogs(DWORD processId) {
   return search.found;
 }
 
-std::wstring MessageBoxText(HWND box) { return RemoteText(GetDlgItem(box, kMessageBoxTextId)); }
+std::optional<std::wstring> MessageBoxText(HWND box) { return RemoteText(GetDlgItem(box, kMessageBoxTextId)); }
+
+HWND ThreadFocus(DWORD threadId) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(threadId, &info)) return nullptr;
+  return info.hwndFocus;
+}
 
 }  // namespace psui

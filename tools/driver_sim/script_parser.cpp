@@ -1,5 +1,7 @@
 #include "tools/driver_sim/script_parser.h"
 
+#include "tools/common/hex_text.h"
+
 #include <cstdlib>
 #include <sstream>
 
@@ -72,18 +74,24 @@ bool ToNumber(const Token& token, int* out) {
 struct Grammar {
   const char* name;
   ScriptCommand command;
-  // Shape of the arguments: 'n' number, 't' text, 'y' yes|no, 's' text or
-  // none, 'w' press word, '*' one or more texts.
+  // Shape of the arguments: 'n' number, '?' a number that may be left out,
+  // 't' text, 'y' yes|no, 's' text or none, 'w' one of `words`, '*' one or
+  // more texts, 'h' a text of hex digit pairs, 'c' an optional
+  // `caption "text"`.
   const char* arguments;
+  const char* words = nullptr;  // for 'w': the allowed words, '|'-separated
 };
 
 constexpr Grammar kGrammar[] = {
     {"page", ScriptCommand::kPage, "n"},
     {"page-id", ScriptCommand::kPageId, "n"},
     {"select", ScriptCommand::kSelect, "nt"},
+    {"select-key", ScriptCommand::kSelectKey, "nt"},
     {"click", ScriptCommand::kClick, "n"},
     {"type", ScriptCommand::kType, "nt"},
     {"leave", ScriptCommand::kLeave, "n"},
+    {"leave-kept", ScriptCommand::kLeaveKept, "n"},
+    {"spin", ScriptCommand::kSpin, "nw?", "up|down"},
     {"expect-text", ScriptCommand::kExpectText, "nt"},
     {"expect-selected", ScriptCommand::kExpectSelected, "ns"},
     {"expect-checked", ScriptCommand::kExpectChecked, "ny"},
@@ -91,15 +99,35 @@ constexpr Grammar kGrammar[] = {
     {"expect-visible", ScriptCommand::kExpectVisible, "ny"},
     {"expect-count", ScriptCommand::kExpectCount, "nn"},
     {"expect-items", ScriptCommand::kExpectItems, "n*"},
-    {"box", ScriptCommand::kBox, "t"},
-    {"press", ScriptCommand::kPress, "w"},
+    {"expect-focus", ScriptCommand::kExpectFocus, "n"},
+    {"expect-pos", ScriptCommand::kExpectPos, "nn"},
+    {"expect-range", ScriptCommand::kExpectRange, "nnn"},
+    {"expect-registry", ScriptCommand::kExpectRegistry, "tth"},
+    {"box", ScriptCommand::kBox, "tc"},
+    {"press", ScriptCommand::kPress, "w", "ok|cancel|yes|no"},
     {"dialog", ScriptCommand::kDialog, "t"},
     {"end-dialog", ScriptCommand::kEndDialog, ""},
     {"screenshot", ScriptCommand::kScreenshot, "t"},
+    {"sheet-button", ScriptCommand::kSheetButton, "w", "ok|cancel|help"},
     {"ok", ScriptCommand::kOk, ""},
     {"cancel", ScriptCommand::kCancel, ""},
     {"wait-ms", ScriptCommand::kWaitMs, "n"},
+    {"timeout-ms", ScriptCommand::kTimeoutMs, "n"},
 };
+
+bool IsOneOf(const std::string& word, const char* words) {
+  std::string list = std::string("|") + words + "|";
+  return list.find("|" + word + "|") != std::string::npos;
+}
+
+// "up|down" as "up or down", "a|b|c" as "a, b or c".
+std::string WordChoice(const char* words) {
+  std::string text = words;
+  size_t last = text.rfind('|');
+  if (last != std::string::npos) text.replace(last, 1, " or ");
+  for (size_t bar; (bar = text.find('|')) != std::string::npos;) text.replace(bar, 1, ", ");
+  return text;
+}
 
 bool ParseArguments(const Grammar& grammar, const std::vector<Token>& tokens, ScriptLine* line,
                     std::string* error) {
@@ -107,7 +135,6 @@ bool ParseArguments(const Grammar& grammar, const std::vector<Token>& tokens, Sc
   bool first_number = true;
   for (const char* shape = grammar.arguments; *shape; ++shape) {
     if (*shape == '*') {
-      if (at >= tokens.size()) break;  // checked below
       for (; at < tokens.size(); ++at) {
         if (!tokens[at].quoted) {
           *error = "expected quoted texts";
@@ -115,22 +142,42 @@ bool ParseArguments(const Grammar& grammar, const std::vector<Token>& tokens, Sc
         }
         line->texts.push_back(tokens[at].text);
       }
+      if (line->texts.empty()) {
+        *error = std::string(grammar.name) + " needs at least one text";
+        return false;
+      }
       continue;
     }
+    if (*shape == 'c') {
+      if (at >= tokens.size()) continue;
+      if (tokens[at].quoted || tokens[at].text != "caption" || at + 1 >= tokens.size() || !tokens[at + 1].quoted) {
+        *error = "expected caption \"text\"";
+        return false;
+      }
+      line->texts.push_back(tokens[at + 1].text);
+      at += 2;
+      continue;
+    }
+    if (*shape == '?' && at >= tokens.size()) continue;
     if (at >= tokens.size()) {
       *error = std::string("too few arguments for ") + grammar.name;
       return false;
     }
     const Token& token = tokens[at++];
     switch (*shape) {
-      case 'n': {
+      case 'n':
+      case '?': {
         int value;
         if (!ToNumber(token, &value)) {
           *error = "expected a number, found \"" + token.text + "\"";
           return false;
         }
-        // The first number is the control id or the page; a second one is a count.
-        (first_number ? line->number : line->count) = value;
+        // The first number is the control id or the page; those after it are values.
+        if (first_number) {
+          line->number = value;
+        } else {
+          line->values.push_back(value);
+        }
         first_number = false;
         break;
       }
@@ -140,6 +187,12 @@ bool ParseArguments(const Grammar& grammar, const std::vector<Token>& tokens, Sc
           return false;
         }
         line->texts.push_back(token.text);
+        break;
+      case 'h':
+        if (!token.quoted || !ParseHexPairs(token.text, &line->bytes)) {
+          *error = "expected a quoted text of hex digit pairs, found " + token.text;
+          return false;
+        }
         break;
       case 'y':
         if (token.quoted || (token.text != "yes" && token.text != "no")) {
@@ -159,21 +212,25 @@ bool ParseArguments(const Grammar& grammar, const std::vector<Token>& tokens, Sc
         }
         break;
       case 'w':
-        if (token.quoted || (token.text != "ok" && token.text != "cancel" && token.text != "yes" &&
-                             token.text != "no")) {
-          *error = "expected ok, cancel, yes or no";
+        if (token.quoted || !IsOneOf(token.text, grammar.words)) {
+          *error = "expected " + WordChoice(grammar.words);
           return false;
         }
         line->word = token.text;
         break;
     }
   }
-  if (grammar.command == ScriptCommand::kExpectItems && line->texts.empty()) {
-    *error = "expect-items needs at least one text";
+  if (at < tokens.size()) {
+    *error = "too many arguments for " + std::string(grammar.name);
     return false;
   }
-  if (at < tokens.size() && grammar.command != ScriptCommand::kExpectItems) {
-    *error = "too many arguments for " + std::string(grammar.name);
+  bool timed = grammar.command == ScriptCommand::kWaitMs || grammar.command == ScriptCommand::kTimeoutMs;
+  if (timed && line->number < 0) {
+    *error = std::string(grammar.name) + " takes no negative time";
+    return false;
+  }
+  if (grammar.command == ScriptCommand::kSpin && !line->values.empty() && line->values[0] < 1) {
+    *error = "spin needs at least one click";
     return false;
   }
   return true;

@@ -260,7 +260,7 @@ TEST(PpdQueries, NextConstraintEnumeratesFirstPairsAndSkipsUnknownNames) {
 class PpdFiles : public ::testing::Test {
  protected:
   std::string Write(const std::string& name, const std::string& text) {
-    std::string path = ::testing::TempDir() + "psui_ppd_" + name;
+    std::string path = test::UniqueTempPath("ppd_" + name);
     std::ofstream(path, std::ios::binary) << text;
     paths_.push_back(path);
     return path;
@@ -282,12 +282,12 @@ TEST_F(PpdFiles, CompileMapsTheFileAndRefusesWhatCannotBeMapped) {
   PpdFreeImage(image);
   PpdFreeImage(nullptr);
   EXPECT_EQ(PpdCompile(Write("empty.ppd", "").c_str()), nullptr);
-  EXPECT_EQ(PpdCompile((::testing::TempDir() + "psui_ppd_missing.ppd").c_str()), nullptr);
+  EXPECT_EQ(PpdCompile(test::UniqueTempPath("ppd_missing.ppd").c_str()), nullptr);
   EXPECT_EQ(PpdCompile(::testing::TempDir().c_str()), nullptr) << "a folder";
   EXPECT_EQ(PpdCompile(nullptr), nullptr);
 #ifndef _WIN32
   // A FIFO must neither block the open nor be read.
-  std::string fifo = ::testing::TempDir() + "psui_ppd_fifo.ppd";
+  std::string fifo = test::UniqueTempPath("ppd_fifo.ppd");
   std::remove(fifo.c_str());
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   paths_.push_back(fifo);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,14 @@
 #include "ppd/ppd_reader.h"
 
 namespace psui::test {
+
+// A path in the test's temporary folder that no other test run uses: test
+// runs of several build trees may share one temporary folder.
+inline std::string UniqueTempPath(const std::string& name) {
+  static const std::string tag =
+      std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
+  return ::testing::TempDir() + "psui_" + tag + "_" + name;
+}
 
 struct ImageDeleter {
   void operator()(PpdImage* image) const { PpdFreeImage(image); }

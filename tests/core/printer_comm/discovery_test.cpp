@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "exchange/settings_block.h"
@@ -173,6 +175,26 @@ TEST_F(Registry, BinaryValuesAreWrittenReadEnumeratedAndDeleted) {
   EXPECT_EQ(store.DeleteValue("Foto"), 0u);
   EXPECT_EQ(store.ReadBinary("Foto", data), platform::kRegNotFound);
   EXPECT_EQ(store.DeleteValue("Foto"), platform::kRegNotFound);
+}
+
+TEST_F(Registry, EnumerationGivesLongNamesAndLargeValuesWhole) {
+  seed_.Key(root_);
+  RegistryKey store = seed_.Key(root_ + "\\Large");
+  const std::string longName(300, 'n');
+  std::vector<uint8_t> large(5000);
+  for (size_t i = 0; i < large.size(); ++i) large[i] = static_cast<uint8_t>(i * 31);
+  const std::vector<uint8_t> small{7};
+  ASSERT_EQ(store.WriteBinary(longName, small.data(), small.size()), 0u);
+  ASSERT_EQ(store.WriteBinary("Grande", large.data(), large.size()), 0u);
+  std::vector<std::pair<std::string, std::vector<uint8_t>>> seen;
+  RegistryValue value;
+  for (uint32_t i = 0; store.EnumValue(i, value) == 0; ++i) seen.emplace_back(value.name, value.data);
+  std::sort(seen.begin(), seen.end());
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0].first, "Grande");
+  EXPECT_EQ(seen[0].second, large);
+  EXPECT_EQ(seen[1].first, longName);
+  EXPECT_EQ(seen[1].second, small);
 }
 
 TEST_F(Registry, StringsAreCappedAndTypesChecked) {

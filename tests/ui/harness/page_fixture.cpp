@@ -1,10 +1,10 @@
 #include "tests/ui/harness/page_fixture.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "app/sheet_pages.h"
 #include "tests/ui/harness/ui_actions.h"
+#include "tools/common/hex_text.h"
 
 namespace psui::test {
 
@@ -114,15 +114,7 @@ bool DeleteRegistryTree(RegistryRoot root, const std::string& path) {
   return RegistryKey::DeleteKey(root, path) == platform::kRegOk;
 }
 
-std::string HexBytes(const std::vector<uint8_t>& bytes) {
-  std::string text;
-  char pair[4];
-  for (uint8_t byte : bytes) {
-    std::snprintf(pair, sizeof pair, "%02x", byte);
-    text += (text.empty() ? "" : " ") + std::string(pair);
-  }
-  return text;
-}
+std::string HexBytes(const std::vector<uint8_t>& bytes) { return HexPairs(bytes); }
 
 namespace {
 

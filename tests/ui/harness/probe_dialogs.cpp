@@ -122,6 +122,7 @@ bool ProbePage::OnCommand(int id, int code, HWND) {
   }
   if (code != BN_CLICKED) return false;
   events.push_back("clicked:" + std::to_string(id));
+  if (id == kCheck && busyOnClickMs) Sleep(busyOnClickMs);
   if (id == kAsk) boxAnswer = MessageBoxA(hwnd(), "Continuare?", "Prova", MB_YESNO | MB_ICONQUESTION);
   if (id == kOpenDialog) {
     ProbeDialog dialog;

@@ -63,6 +63,8 @@ class ProbePage : public PropertyPage {
   bool allowLeave = true;
   // An edit whose focus loss puts the focus back into it (0: none).
   int keepFocusIn = 0;
+  // How long a click on the check box keeps the page busy (a silent printer).
+  DWORD busyOnClickMs = 0;
   int boxAnswer = 0;
   INT_PTR dialogResult = 0;
   std::string dialogValue;

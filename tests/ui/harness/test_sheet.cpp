@@ -20,19 +20,17 @@ TestSheet::TestSheet(std::vector<PropertyPage*> pages, const char* caption, std:
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  std::vector<PROPSHEETPAGEA> descriptors;
+  std::vector<PageDescriptor> descriptors;
   for (PropertyPage* page : pages) {
     page->SetListener(this);
     descriptors.push_back(page->Descriptor(instance));
   }
   PROPSHEETHEADERA header = {};
-  header.dwSize = sizeof header;
-  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_HASHELP | PSH_MODELESS | PSH_USECALLBACK;
+  header.dwFlags = PSH_NOAPPLYNOW | PSH_HASHELP | PSH_MODELESS | PSH_USECALLBACK;
   header.pfnCallback = SheetCallback;
   header.hInstance = instance;
   header.pszCaption = caption;
-  header.nPages = static_cast<UINT>(descriptors.size());
-  header.ppsp = descriptors.data();
+  SetSheetPages(header, descriptors);
   initializing = &initialized;
   sheet_ = reinterpret_cast<HWND>(PropertySheetA(&header));
   initializing = nullptr;

@@ -18,7 +18,10 @@ enum class Kind {
   kPushButton,
   kCheckBox,      // auto check box
   kRadioButton,   // auto radio button
-  kDropDownList,  // combo box without an edit field
+  kDropDownList,  // combo box without an edit field, entries in insertion order
+  kSortedDropDownList,   // the same, entries sorted
+  kEditableCombo,        // drop-down combo box with an edit field, insertion order
+  kSortedEditableCombo,  // the same, entries sorted
   kSortedList,    // list box, sorted, notifying
   kPlainList,     // list box in insertion order, notifying
   kEdit,          // single line
@@ -26,6 +29,7 @@ enum class Kind {
   kReadOnlyText,  // multi-line, read-only edit
   kLabel,         // left-aligned static text
   kRightLabel,    // right-aligned static text
+  kNoPrefixLabel, // left-aligned static text that shows "&" as it is
   kPicture,       // static bitmap, with its bitmap loaded
   kUpDown,        // spin attached to the control before it
   kProgressBar,

@@ -38,8 +38,17 @@ std::string KindProblem(HWND control, Kind kind) {
     case Kind::kRadioButton:
       return need(SameClass(cls, "Button") && button == BS_AUTORADIOBUTTON, "an auto radio button");
     case Kind::kDropDownList:
-      return need(SameClass(cls, "ComboBox") && (style & 3) == CBS_DROPDOWNLIST,
-                  "a drop-down list (combo box without edit field)");
+      return need(SameClass(cls, "ComboBox") && (style & 3) == CBS_DROPDOWNLIST && !(style & CBS_SORT),
+                  "a drop-down list (combo box without edit field) in insertion order");
+    case Kind::kSortedDropDownList:
+      return need(SameClass(cls, "ComboBox") && (style & 3) == CBS_DROPDOWNLIST && (style & CBS_SORT),
+                  "a sorted drop-down list (combo box without edit field)");
+    case Kind::kEditableCombo:
+      return need(SameClass(cls, "ComboBox") && (style & 3) == CBS_DROPDOWN && !(style & CBS_SORT),
+                  "a drop-down combo box with an edit field, in insertion order");
+    case Kind::kSortedEditableCombo:
+      return need(SameClass(cls, "ComboBox") && (style & 3) == CBS_DROPDOWN && (style & CBS_SORT),
+                  "a sorted drop-down combo box with an edit field");
     case Kind::kSortedList:
       return need(SameClass(cls, "ListBox") && (style & LBS_SORT) && (style & LBS_NOTIFY),
                   "a sorted, notifying list box");
@@ -57,6 +66,9 @@ std::string KindProblem(HWND control, Kind kind) {
                   "a multi-line read-only edit");
     case Kind::kLabel:
       return need(SameClass(cls, "Static") && stat == SS_LEFT, "a left-aligned static text");
+    case Kind::kNoPrefixLabel:
+      return need(SameClass(cls, "Static") && stat == SS_LEFT && (style & SS_NOPREFIX),
+                  "a left-aligned static text without \"&\" prefixes");
     case Kind::kRightLabel:
       return need(SameClass(cls, "Static") && stat == SS_RIGHT, "a right-aligned static text");
     case Kind::kPicture:
@@ -158,7 +170,8 @@ TEST(PageTemplates, RadioButtonsFormOneGroupPerChoice) {
     std::vector<int> radios;
   };
   const Group groups[] = {
-      {211, {1000, 1001, 1002}}, {211, {1003, 1004, 1005}}, {209, {1230, 1231}}};
+      {211, {1000, 1001, 1002}}, {211, {1003, 1004, 1005}}, {209, {1230, 1231}},
+      {206, {1111, 1110}},       {206, {1319, 1320}}};
   for (const Group& group : groups) {
     HWND dialog = host.Create(group.dialog);
     ASSERT_NE(dialog, nullptr);
@@ -177,6 +190,35 @@ TEST(PageTemplates, RadioButtonsFormOneGroupPerChoice) {
         << "control after " << group.radios.back() << " does not start a new group";
   }
 }
+
+// ---------------------------------------------------------------- colour dialogs
+TEST(ColorDialogTemplates, NumberedControlsStandInTheOrderOfTheirExpectations) {
+  // The expectations list the colour dialogs' controls in the order the user
+  // tabs through them; the templates must create them in that order.
+  TemplateHost host;
+  for (const ExpectedPage& page : ExpectedPages()) {
+    if (page.dialogId != 202 && page.dialogId != 206 && page.dialogId != 212) continue;
+    SCOPED_TRACE(page.dialogId);
+    HWND dialog = host.Create(page.dialogId);
+    ASSERT_NE(dialog, nullptr);
+    std::vector<int> order;
+    for (HWND child : ChildControls(dialog)) {
+      if (ControlIdOf(child) != -1) order.push_back(ControlIdOf(child));
+    }
+    std::vector<int> expected;
+    for (const ExpectedControl& control : page.controls) expected.push_back(control.id);
+    EXPECT_EQ(order, expected);
+  }
+}
+
+TEST(ColorDialogTemplates, CreatoIsTheDefaultButtonOfTheProfileDialog) {
+  TemplateHost host;
+  HWND dialog = host.Create(212);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(GetWindowLongA(GetDlgItem(dialog, IDOK), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+  EXPECT_EQ(GetDlgItem(dialog, IDCANCEL), nullptr) << "Esc ends it as \"Creato\" does";
+}
+// ---------------------------------------------------------------- end of colour dialogs
 
 }  // namespace
 }  // namespace psui::test

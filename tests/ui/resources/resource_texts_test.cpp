@@ -57,6 +57,56 @@ TEST(StringTable, HoldsTheSystemsTextsExactly) {
   }
 }
 
+// ---------------------------------------------------------------- colour dialogs 202, 206, 212
+TEST(StringTable, HoldsTheColourDialogsTextsExactly) {
+  const std::map<int, const char*> texts = {
+      {IDS_COLOR_PERSONAL, "Personale"},
+      {IDS_SUMMARY_COLOR_MODEL, "Modello colore:"},
+      {IDS_SUMMARY_HALFTONE, "Mezzi toni schermo:"},
+      {IDS_SUMMARY_RGB_SOURCE, "Profili sorgente RGB:"},
+      {IDS_SUMMARY_PROCESS_GRAY, "Grigio di processo:"},
+      {IDS_SUMMARY_SIMULATION, "Profilo simulazione ICC:"},
+      {IDS_SUMMARY_DESTINATION, "Profilo di destinazione:"},
+      {IDS_COLOR_MODEL_BLACK_WHITE, "Bianco e nero"},
+      {IDS_COLOR_MODEL_COLOR, "Colore"},
+      {IDS_SUMMARY_AUTO, "Auto"},
+      {IDS_HALFTONE_FINE, "Rifinito"},
+      {IDS_HALFTONE_GENERAL, "Generale"},
+      {IDS_HALFTONE_DETAIL, "Dettaglio"},
+      {IDS_RGB_SOURCE_ICM, "ICM"},
+      {IDS_RGB_SOURCE_CONTRAST, "Contrasto"},
+      {IDS_RGB_SOURCE_VIVID, "Vivido"},
+      {IDS_RGB_SOURCE_SRGB, "sRGB"},
+      {IDS_RGB_SOURCE_SRGB_SATURATED, "Saturazione sRGB"},
+      {IDS_GRAY_BLACK_ONLY, "Solo K"},
+      {IDS_GRAY_CMYK, "CMYK"},
+      {IDS_COLOR_NAME_CAPTION, "Nome del profilo di colore non valido"},
+      {IDS_COLOR_NAME_BUILT_IN, "Impossibile sovrascrivere i nomi predefiniti HueSet."},
+      {IDS_COLOR_NAME_BLANK, "Impossibile salvare profili di colore in bianco."},
+      {IDS_COLOR_NAME_BACKSLASH,
+       "Impossibile salvare profili di colore i cui nomi presentano la barra rovesciata (\\)."},
+      {IDS_COLOR_OVERWRITE, "\"%s\" esiste già. Sovrascriverlo?"},
+      {IDS_COLOR_OVERWRITE_CAPTION, "Sovrascrivere il profilo di colore?"},
+      // As the printer's users know it: no closing parenthesis, a blank
+      // before "Reimmetterlo" and after its full stop.
+      {IDS_PROFILE_NOT_DOS_NAME,
+       "Il nome del file scaricato deve rispettare le convenzioni di assegnazione dei nomi DOS "
+       "(8.3.\n Reimmetterlo. "},
+      {IDS_PROFILE_NAMES_MISSING, "Specificare il nome del file della descrizione del profilo"},
+      {IDS_PROFILE_DUPLICATE, "Impossibile aggiungere descrizioni di profilo duplici"},
+      {IDS_PROFILE_DESCRIPTION_MISSING, "Specificare la descrizione del profilo"},
+      {IDS_PROFILE_NOT_FOUND, "Il nome del file del profilo non esiste"},
+      {IDS_ERROR_CAPTION, "Error"},
+      {IDS_DOWNLOAD_UTILITY_MISSING,
+       "Impossibile avviare Gestione scaricamento.\nInstallare o reinstallare l'utility."},
+  };
+  for (const auto& [id, text] : texts) {
+    EXPECT_EQ(Utf8(LoadTextW(id)), text) << "string " << id;
+    EXPECT_TRUE(id >= 3144 && id <= 3207) << "string " << id << " is outside the colour range";
+  }
+}
+// ---------------------------------------------------------------- end of colour dialogs
+
 TEST(StringTable, AnsiTextsAreWindows1252) {
   // The program reads its texts with the A functions: on a Western system
   // the accented letters must come out as single Windows-1252 bytes.

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "ppd/ppd_image.h"
+#include "tests/core/ppd/ppd_test_util.h"
 #include "tests/core/ppd/corpus/corpus_files.h"
 
 namespace psui {
@@ -369,7 +370,7 @@ TEST(PpdCupsCrossCheck, AgreesWithLibcupsExceptForTheKnownClasses) {
   ASSERT_GE(files.size(), test::CorpusMinimumFiles()) << "corpus folder: " << test::CorpusFolder();
   const std::string cups_facts = test::ExtraArgument();
   ASSERT_FALSE(cups_facts.empty()) << "usage: ppd_cups_crosscheck_test CORPUS MIN CUPS_FACTS";
-  std::string list = ::testing::TempDir() + "psui_cups_crosscheck_files.txt";
+  std::string list = test::UniqueTempPath("cups_crosscheck_files.txt");
   {
     FILE* out = std::fopen(list.c_str(), "w");
     ASSERT_NE(out, nullptr);

@@ -56,11 +56,49 @@ TEST(ScriptParser, ReadsEveryCommandWithItsArguments) {
   EXPECT_TRUE(lines[7].flag) << "none";
   EXPECT_TRUE(lines[8].flag);
   EXPECT_FALSE(lines[9].flag);
-  EXPECT_EQ(lines[11].count, 7);
+  EXPECT_EQ(lines[11].values, std::vector<int>{7});
   EXPECT_EQ(lines[12].texts, (std::vector<std::string>{"1", "2", "Libretto"}));
+  EXPECT_EQ(lines[13].texts.size(), 1u) << "no caption given";
   EXPECT_EQ(lines[14].word, "ok");
+  EXPECT_EQ(lines[18].command, ScriptCommand::kWaitMs);
   EXPECT_EQ(lines[18].number, 2000);
   EXPECT_EQ(lines[19].command, ScriptCommand::kOk);
+}
+
+TEST(ScriptParser, ReadsTheVerbsForFocusPositionsSpinsRegistryAndTheSheet) {
+  auto lines = Parse(
+      "select-key 1030 \"Letter\"\n"
+      "leave-kept 1176\n"
+      "expect-focus 1176\n"
+      "expect-pos 1282 -5\n"
+      "expect-range 1282 0 100\n"
+      "spin 1168 up\n"
+      "spin 1168 down 3\n"
+      "expect-registry \"System\\\\Printers\\\\P\" \"CustomSizes\" \"01 00 ff\"\n"
+      "expect-registry \"K\" \"Empty\" \"\"\n"
+      "box \"Testo\" caption \"Error\"\n"
+      "sheet-button help\n"
+      "timeout-ms 3000\n");
+  ASSERT_EQ(lines.size(), 12u);
+  EXPECT_EQ(lines[0].command, ScriptCommand::kSelectKey);
+  EXPECT_EQ(lines[0].texts[0], "Letter");
+  EXPECT_EQ(lines[1].command, ScriptCommand::kLeaveKept);
+  EXPECT_EQ(lines[2].command, ScriptCommand::kExpectFocus);
+  EXPECT_EQ(lines[2].number, 1176);
+  EXPECT_EQ(lines[3].values, std::vector<int>{-5});
+  EXPECT_EQ(lines[4].values, (std::vector<int>{0, 100}));
+  EXPECT_EQ(lines[5].word, "up");
+  EXPECT_TRUE(lines[5].values.empty()) << "one click when no count is given";
+  EXPECT_EQ(lines[6].word, "down");
+  EXPECT_EQ(lines[6].values, std::vector<int>{3});
+  EXPECT_EQ(lines[7].texts, (std::vector<std::string>{"System\\Printers\\P", "CustomSizes"}));
+  EXPECT_EQ(lines[7].bytes, (std::vector<uint8_t>{0x01, 0x00, 0xFF}));
+  EXPECT_TRUE(lines[8].bytes.empty());
+  EXPECT_EQ(lines[9].texts, (std::vector<std::string>{"Testo", "Error"}));
+  EXPECT_EQ(lines[10].command, ScriptCommand::kSheetButton);
+  EXPECT_EQ(lines[10].word, "help");
+  EXPECT_EQ(lines[11].command, ScriptCommand::kTimeoutMs);
+  EXPECT_EQ(lines[11].number, 3000);
 }
 
 TEST(ScriptParser, TextsKeepTheirEscapesAndSpaces) {
@@ -80,6 +118,15 @@ TEST(ScriptParser, RefusesMalformedLinesNamingThem) {
   EXPECT_NE(ErrorOf("expect-items 5").find("at least one"), std::string::npos);
   EXPECT_NE(ErrorOf("type 5 \"a\\tb\"").find("escape"), std::string::npos);
   EXPECT_NE(ErrorOf("page").find("too few"), std::string::npos);
+  EXPECT_NE(ErrorOf("spin 5 sideways").find("up or down"), std::string::npos);
+  EXPECT_NE(ErrorOf("spin 5 up 0").find("at least one click"), std::string::npos);
+  EXPECT_NE(ErrorOf("sheet-button apply").find("ok, cancel or help"), std::string::npos);
+  EXPECT_NE(ErrorOf("expect-range 5 0").find("too few"), std::string::npos);
+  EXPECT_NE(ErrorOf("expect-registry \"K\" \"V\" \"0g\"").find("hex"), std::string::npos);
+  EXPECT_NE(ErrorOf("expect-registry \"K\" \"V\" \"012\"").find("hex"), std::string::npos);
+  EXPECT_NE(ErrorOf("box \"t\" title \"x\"").find("caption"), std::string::npos);
+  EXPECT_NE(ErrorOf("box \"t\" caption").find("caption"), std::string::npos);
+  EXPECT_NE(ErrorOf("wait-ms -1").find("negative"), std::string::npos);
 }
 
 }  // namespace
