@@ -1,5 +1,6 @@
 #include "pages/overlay_page.h"
 
+#include "color/download_utility.h"
 #include "exchange/kept_fields.h"
 #include "pages/overlay_rules.h"
 #include "pages/text_lists.h"
@@ -213,6 +214,7 @@ bool COverlay::OnCommand(int id, int code, HWND control) {
     case IDC_OVERLAY_ADD_WATERMARK: AddWatermark(); return true;
     case IDC_OVERLAY_EDIT_WATERMARK: EditWatermark(); return true;
     case IDC_OVERLAY_DELETE_WATERMARK: DeleteWatermark(); return true;
+    case IDC_OVERLAY_DOWNLOAD_MANAGER: LaunchDownloadUtility(kDownloadOverlays); return true;
     default: return false;
   }
 }
