@@ -242,7 +242,10 @@ TEST_F(WatermarkDialogTest, SalvaChecksTheNameTheTextAndTheNumbersInOrder) {
 }
 
 TEST_F(WatermarkDialogTest, SalvaEnablesAnOffsetItChecksWhileCentred) {
-  StoreProfile("Interno", [](SettingsBlock& r) { r.watermarkY = 999; });
+  StoreProfile("Interno", [](SettingsBlock& r) {
+    r.watermarkY = 999;
+    r.watermarkOutline = 1;  // not offered, but carried
+  });
   InForce("Interno", kStoredWatermarkCode);
   Edit([this](HWND dialog) {
     EXPECT_FALSE(IsEnabled(dialog, IDC_WATERMARK_Y));
@@ -257,6 +260,7 @@ TEST_F(WatermarkDialogTest, SalvaEnablesAnOffsetItChecksWhileCentred) {
   });
   ASSERT_EQ(Stored("Interno").size(), 148u);
   EXPECT_EQ(+record().watermarkY, -396);
+  EXPECT_EQ(Stored("Interno")[141], 1) << "the outline flag";
 }
 
 // ---------------------------------------------------------------- "Predefinito" and help
