@@ -59,6 +59,14 @@ trap cleanup EXIT
 . build/win64/wine-session.env
 mkdir -p "$WINEPREFIX/drive_c/psui"
 cp samples/psui-color.ppd "$WINEPREFIX/drive_c/psui/PSUICLR.ppd"
+# The printer's stores as samples/demo.reg has them: its resident fonts and
+# default font table; no watermark profiles and no table in force from an
+# earlier run.
+printer_key='HKLM\System\CurrentControlSet\Control\Print\Printers\PSUI Color Laser'
+scripts/wine-run.sh build/win64 60 reg delete "$printer_key\Watermark Profiles" /f >/dev/null 2>&1 || true
+scripts/wine-run.sh build/win64 60 reg delete "$printer_key\PrinterDriverData" /f >/dev/null 2>&1 || true
+scripts/wine-run.sh build/win64 60 regedit /S "Z:${root//\//\\}\\samples\\demo.reg" >/dev/null 2>&1 ||
+  echo "== samples/demo.reg was not imported"
 
 args=(--record "$demo/sent.record" --answer "$demo/answer.frame" --launch "$bin/psui.exe"
       --printer-port IP_127.0.0.61 --printer-address $agent)

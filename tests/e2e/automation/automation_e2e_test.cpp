@@ -12,6 +12,7 @@
 #include "exchange/frames.h"
 #include "exchange/settings_block.h"
 #include "platform/registry.h"
+#include "pages/watermark_settings.h"
 #include "tests/support/child_process.h"
 #include "tests/support/test_files.h"
 #include "tools/common/json_value.h"
@@ -78,6 +79,13 @@ ScriptRun RunScript(const char* script, bool deviceMode,
   SetFieldText(record.printerName, printer);
   SetFieldText(record.driverFileName, "C:\\psui-e2e\\PSUICLR.DRV");
   SetFieldText(record.snmpCommunity, "public");
+  // What a driver sends for a printer never set up: no watermark, and the
+  // complex overlay cycle at its start (the Overlay page refuses a cycle of 0).
+  record.complexOverlayFirst = 1;
+  record.complexOverlayCycle = 1;
+  ChooseNoWatermark(record);
+  ResetWatermarkDefaults(record, kWatermarkModeNone);
+  SetFieldText(record.watermarkText, "Nessuno");
   return RunScriptOn(record, std::string(PSUI_SCRIPT_DIR) + "/" + script, "127.0.0.40");
 }
 
@@ -119,7 +127,7 @@ TEST(Automation, TheVerbsWorkOnThePagesControls) {
   ScriptRun run = RunScript("verbs.script", true, "PSUI Automation Verbs");
   EXPECT_EQ(run.exitCode, 0u) << run.output;
   EXPECT_FALSE(run.Printed("FAIL")) << run.output;
-  EXPECT_TRUE(run.Printed("ok     10: expect-text 1185 \"12\"")) << run.output;
+  EXPECT_TRUE(run.Printed("ok     11: expect-text 1185 \"12\"")) << run.output;
   // Start-up's changes and the host typed on the Settings page, with its twin.
   std::vector<std::string> expected = kStartUpChanges;
   auto host = std::find(expected.begin(), expected.end(), "printerAddress: \"\" -> \"127.0.0.40\"");

@@ -206,6 +206,42 @@ std::vector<ExpectedPage> BuildPages() {
        {"Definisci profili stampante", "Descrizione", "Nome file scaricato", "Ubicazione"},
        TemplateKind::kDialog},
       // ---------------------------------------------------------------- end of colour dialogs
+      // ---------------------------------------------------------------- watermark dialog
+      {217,
+       "Filigrana",
+       {
+           {1200, K::kEdit, "", kShown},
+           {1201, K::kEdit, "", kShown},
+           {1202, K::kSortedDropDownList, nullptr, kShown},
+           {1203, K::kDropDownList, nullptr, kShown},
+           {1204, K::kEdit, "", kShown},
+           {1205, K::kUpDown, nullptr, kShown},
+           {1206, K::kEdit, "", kShown},
+           {1207, K::kUpDown, nullptr, kShown},
+           {1208, K::kLabel, "Colore:", kShown},
+           {1209, K::kDropDownList, nullptr, kShown},
+           {1210, K::kLabel, "Intensità:", kShown},
+           {1211, K::kEdit, "", kShown},
+           {1212, K::kUpDown, nullptr, kShown},
+           {1213, K::kCheckBox, "Nel fondo", kShown},
+           {1214, K::kCheckBox, "Solo come contorno", kHidden | kDisabled},
+           {1215, K::kRadioButton, "Centro", kShown},
+           {1216, K::kRadioButton, "Posizione relativa al centro", kShown},
+           {1217, K::kLabel, "x", kShown},
+           {1218, K::kEdit, "", kShown},
+           {1219, K::kUpDown, nullptr, kShown},
+           {1220, K::kLabel, "y", kShown},
+           {1221, K::kEdit, "", kShown},
+           {1222, K::kUpDown, nullptr, kShown},
+           {1, K::kPushButton, "Salva", kShown},
+           {2, K::kPushButton, "Cancella", kShown},
+           {1224, K::kPushButton, "Predefinito", kShown},
+           {1223, K::kPushButton, "Guida", kShown},
+       },
+       {"Nome", "Testo filigrana", "Testo", "Carattere", "Stile", "Dimensione", "Angolo:",
+        "Proprietà testo", "Posizione", "Anteprima"},
+       TemplateKind::kDialog},
+      // ---------------------------------------------------------------- end of watermark dialog
   };
 }
 

@@ -253,5 +253,30 @@ TEST(PaperDialogTemplates, HaveOkAsDefaultContextHelpAndTheirWholeCaption) {
   DeleteObject(caption_font);
 }
 
+// ---------------------------------------------------------------- watermark dialog
+TEST(WatermarkDialogTemplate, SalvaIsTheDefaultAndTheChoicesOfPositionFormOneGroup) {
+  TemplateHost host;
+  HWND dialog = host.Create(217);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(GetWindowLongA(GetDlgItem(dialog, IDOK), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+  EXPECT_TRUE(GetWindowLongA(GetDlgItem(dialog, 1215), GWL_STYLE) & WS_GROUP);
+  EXPECT_FALSE(GetWindowLongA(GetDlgItem(dialog, 1216), GWL_STYLE) & WS_GROUP);
+  EXPECT_TRUE(GetWindowLongA(GetWindow(GetDlgItem(dialog, 1216), GW_HWNDNEXT), GWL_STYLE) & WS_GROUP);
+}
+
+TEST(WatermarkDialogTemplate, NumberEditsTakeAnyCharacterAndTheirSpinsWriteDecimalNumbers) {
+  // A sign or a letter must reach the dialog's own checks.
+  TemplateHost host;
+  HWND dialog = host.Create(217);
+  ASSERT_NE(dialog, nullptr);
+  const LONG spin_style = UDS_SETBUDDYINT | UDS_AUTOBUDDY | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
+  for (int edit : {1204, 1206, 1211, 1218, 1221}) {
+    SCOPED_TRACE(edit);
+    EXPECT_FALSE(GetWindowLongA(GetDlgItem(dialog, edit), GWL_STYLE) & ES_NUMBER);
+    EXPECT_EQ(GetWindowLongA(GetDlgItem(dialog, edit + 1), GWL_STYLE) & spin_style, spin_style);
+  }
+}
+// ---------------------------------------------------------------- end of watermark dialog
+
 }  // namespace
 }  // namespace psui::test
