@@ -40,6 +40,12 @@ TEST_F(OverlayRows, WithoutADiskEveryRowIsClearedAndWithOneNothingChanges) {
   EXPECT_EQ(+record_.complexOverlayFirst, 5) << "the cycle is not part of the rows";
 }
 
+TEST_F(OverlayRows, AnUntickedRowKeepsItsOldNameWhateverTheEditHolds) {
+  EXPECT_TRUE(StoreOverlayRow(record_, 2, false, "NOT A DOS NAME.OVERLAY"));
+  EXPECT_EQ(+record_.overlays[1].enabled, 0);
+  EXPECT_EQ(FieldText(record_.overlays[1].fileName), "OLD.OVL");
+  EXPECT_EQ(+record_.overlays[1].placement, 1);
+}
 
 TEST_F(OverlayRows, ATickedRowTakesAn83NameAndRefusesAnyOther) {
   EXPECT_TRUE(StoreOverlayRow(record_, 4, true, "LOGO.OVL"));
@@ -65,6 +71,22 @@ TEST_F(OverlayRows, ATickedRowWithoutANameIsTurnedOffAndTheComplexOneRestartsIts
   EXPECT_EQ(+record_.complexOverlayCycle, 1);
 }
 
+TEST_F(OverlayRows, SettlingTheComplexRowFollowsItsBoxWithoutTakingTheName) {
+  SettleComplexRow(record_, true, "NEW.OVL");
+  EXPECT_EQ(+record_.overlays[4].enabled, 1);
+  EXPECT_EQ(FieldText(record_.overlays[4].fileName), "OLD.OVL");
+  EXPECT_EQ(+record_.complexOverlayCycle, 4);
+
+  SettleComplexRow(record_, false, "");
+  EXPECT_EQ(+record_.overlays[4].enabled, 0);
+  EXPECT_EQ(+record_.complexOverlayCycle, 4) << "an unticked row keeps the cycle";
+
+  SettleComplexRow(record_, true, "");
+  EXPECT_EQ(+record_.overlays[4].enabled, 0);
+  EXPECT_EQ(+record_.overlays[4].placement, 0);
+  EXPECT_EQ(+record_.complexOverlayFirst, 1);
+  EXPECT_EQ(+record_.complexOverlayCycle, 1);
+}
 
 TEST(OverlayCount, DigitsOnlyFromOneToNinetyNine) {
   EXPECT_EQ(ParseOverlayCount("1"), 1);
@@ -102,6 +124,13 @@ TEST(TypedNumbers, TheLeadingNumberIsWhatStandsBeforeTheFirstOtherCharacter) {
   EXPECT_GT(LeadingNumber("4294967296"), 360) << "not wrapped to 0";
 }
 
+TEST(TypedNumbers, OnlyNumbersOfMoreThanOneCharacterAreWorthReporting) {
+  EXPECT_FALSE(WrittenWithMoreThanOneCharacter(0));
+  EXPECT_FALSE(WrittenWithMoreThanOneCharacter(3));
+  EXPECT_FALSE(WrittenWithMoreThanOneCharacter(9));
+  EXPECT_TRUE(WrittenWithMoreThanOneCharacter(10));
+  EXPECT_TRUE(WrittenWithMoreThanOneCharacter(-3));
+}
 
 }  // namespace
 }  // namespace psui

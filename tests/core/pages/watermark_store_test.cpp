@@ -57,6 +57,16 @@ TEST(WatermarkRecord, PackedFieldsSitAtTheProfileOffsetsWithTheBytesAfterEachTex
   EXPECT_EQ(bytes[141], 1);                            // outline
 }
 
+TEST(WatermarkRecord, UnpackWritesTheGroupAndNothingAroundIt) {
+  SettingsBlock source{};
+  FillUserWatermark(source, "Interno");
+  SettingsBlock target;
+  std::memset(&target, 0x11, sizeof target);
+  UnpackWatermarkSettings(target, PackWatermarkSettings(source));
+  EXPECT_EQ(GroupOf(target), GroupOf(source));
+  EXPECT_EQ(+target.watermarkFirstPageOnly, 0x1111) << "the field before the group";
+  EXPECT_EQ(+target.hardDiskInstalled, 0x11) << "the field after the group";
+}
 
 TEST(WatermarkDefaults, EveryFieldButTheNameAndFontItemValue) {
   SettingsBlock record{};
@@ -99,6 +109,18 @@ TEST(WatermarkDefaults, TheTextIsTheNameOnlyWhenEditingABuiltInWatermark) {
   }
 }
 
+TEST(WatermarkChoice, CodesAndButtonsFollowTheName) {
+  EXPECT_EQ(WatermarkCodeForChoice("BOZZA", 4), 4);
+  EXPECT_EQ(WatermarkCodeForChoice("Interno", 0), kStoredWatermarkCode);
+  EXPECT_EQ(WatermarkCodeForChoice("bozza", 4), kStoredWatermarkCode);
+  EXPECT_FALSE(CanEditWatermark("Nessuno"));
+  EXPECT_TRUE(CanEditWatermark("NESSUNO"));
+  EXPECT_TRUE(CanEditWatermark("PROVA"));
+  EXPECT_FALSE(CanDeleteWatermark("PROVA"));
+  EXPECT_FALSE(CanDeleteWatermark("Nessuno"));
+  EXPECT_TRUE(CanDeleteWatermark("prova"));
+  EXPECT_TRUE(CanDeleteWatermark("Interno"));
+}
 
 TEST(WatermarkStore, ASavedProfileLoadsBackVerbatimFromA148ByteBinaryValue) {
   PrinterScope printer("Watermark store round trip");
