@@ -31,7 +31,12 @@ struct Shared {
 };
 Shared shared;
 
+// Wine runs the activation hook for other processes' windows too (seen when
+// test programs run side by side on one desktop): only ours are answered.
 bool IsDialogWindow(HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process != GetCurrentProcessId()) return false;
   char name[32] = {};
   GetClassNameA(window, name, sizeof name);
   return std::string(name) == "#32770" && !(GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD);
