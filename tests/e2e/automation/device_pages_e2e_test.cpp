@@ -60,6 +60,9 @@ class DevicePagesScript : public ::testing::Test {
               "C:\\psui-e2e\\PSUICLR.ppd", FALSE);
     std::memset(&record_, 0, sizeof record_);
     record_.deviceMode = 1;
+    // The Layout page (the sheet's first) stores these when it finds 0.
+    record_.duplex = 1;
+    record_.pagesPerSheet = 1;
     SetFieldText(record_.driverFileName, "C:\\psui-e2e\\PSUICLR.DRV");
     SetFieldText(record_.snmpCommunity, "public");
     user_.WriteString("Giuseppe Verdi");
