@@ -1,6 +1,8 @@
 // Progress bars and up-down controls driven through the wrappers with the
-// 16-bit messages of Windows 95's comctl32, on real controls.
+// 16-bit messages of Windows 95's comctl32, and the wait for the printer,
+// on real controls.
 #include "ui/controls.h"
+#include "ui/printer_wait.h"
 
 #include <gtest/gtest.h>
 
@@ -79,6 +81,36 @@ TEST_F(ControlsTest, AnUpDownReadsItsBuddyAndKeepsTheLastGoodNumber) {
   EXPECT_EQ(spin.Pos(), 17);
   SetWindowTextA(edit.hwnd(), "abc");
   EXPECT_EQ(spin.Pos(), 17);
+}
+
+// While a page waits for the printer: the wait cursor, the refresh button
+// disabled, and the input that piled up meanwhile dropped at the end (other
+// messages kept), so a click made while waiting starts no second wait.
+TEST_F(ControlsTest, APrinterWaitShowsTheWaitCursorAndDropsTheInputOfTheWait) {
+  Window button("BUTTON", WS_CHILD | WS_VISIBLE, parent_.hwnd());
+  const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+  SetCursor(arrow);
+  {
+    PrinterWait wait(button.hwnd());
+    EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_WAIT));
+    EXPECT_FALSE(IsWindowEnabled(button.hwnd()));
+    PostMessageA(button.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    PostMessageA(button.hwnd(), WM_LBUTTONUP, 0, 0);
+    PostMessageA(button.hwnd(), WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageA(button.hwnd(), WM_USER, 0, 0);
+  }
+  EXPECT_EQ(GetCursor(), arrow);
+  EXPECT_TRUE(IsWindowEnabled(button.hwnd()));
+  MSG message;
+  EXPECT_FALSE(PeekMessageA(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE));
+  EXPECT_FALSE(PeekMessageA(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_NOREMOVE));
+  EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_USER, WM_USER, PM_REMOVE)) << "not input: kept";
+}
+
+TEST_F(ControlsTest, APrinterWaitLeavesADisabledButtonDisabled) {
+  Window button("BUTTON", WS_CHILD | WS_DISABLED, parent_.hwnd());
+  { PrinterWait wait(button.hwnd()); }
+  EXPECT_FALSE(IsWindowEnabled(button.hwnd()));
 }
 
 }  // namespace

@@ -175,13 +175,10 @@ TEST_F(ConsumablesPageTest, WithoutCommunityOrAddressNothingIsAskedAndTheRowsSta
 }
 
 TEST_F(ConsumablesPageTest, WithNoAddressAnywhereThePageIsNotAvailableAtOnce) {
-  auto start = std::chrono::steady_clock::now();
   Show(nullptr);
-  double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  EXPECT_EQ(consumables().printerQueries(), 0);
+  EXPECT_EQ(consumables().printerQueries(), 0) << "nobody to ask, so no wait";
   EXPECT_EQ(Text(page, IDC_CONSUMABLES_HEADER), kNotAvailable);
   EXPECT_FALSE(IsVisible(page, IDC_CONSUMABLES_TITLE));
-  EXPECT_LT(seconds, 1.0);
 }
 
 TEST_F(ConsumablesPageTest, AnEmptyAddressIsFoundFromThePortAndKept) {
