@@ -123,8 +123,7 @@ void COverlay::Load() {
   for (int spin : {IDC_OVERLAY_COMPLEX_FIRST_SPIN, IDC_OVERLAY_COMPLEX_CYCLE_SPIN}) {
     UpDown control = Item<UpDown>(spin);
     control.SetRange(kOverlayCountLow, kOverlayCountHigh);
-    UDACCEL step = {0, 1};
-    control.Send(UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&step));
+    control.SetStepOfOne();
   }
 }
 

@@ -91,6 +91,7 @@ void CWatermark::ShowSettings() {
   const SettingsBlock& record = Record();
   for (const NumberField& field : kNumberFields) {
     Item<UpDown>(field.spin).SetRange(field.range.low, field.range.high);
+    Item<UpDown>(field.spin).SetStepOfOne();
   }
   Edit name = Item<Edit>(IDC_WATERMARK_NAME);
   name.LimitText(sizeof record.watermarkName - 1);

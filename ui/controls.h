@@ -139,6 +139,11 @@ class UpDown : public Control {
   // that text is not a number within the range, the last good position.
   int Pos() const { return static_cast<int16_t>(LOWORD(Send(UDM_GETPOS))); }
   void SetBuddy(HWND buddy) const { Send(UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy)); }
+  // One unit per step however long an arrow is held (no speeding up).
+  void SetStepOfOne() const {
+    UDACCEL step = {0, 1};
+    Send(UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&step));
+  }
 };
 
 }  // namespace psui

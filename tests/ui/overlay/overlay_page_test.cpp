@@ -331,6 +331,30 @@ TEST_F(OverlayTest, LeavingACycleNumberChecksBothAndSettlesTheComplexRow) {
   EXPECT_TRUE(IsChecked(page, IDC_OVERLAY_COMPLEX));
 }
 
+TEST_F(OverlayTest, LeavingABadCycleNumberReportsOnceThenSkipsAndKeepsTheFocus) {
+  SetRow(5, true, "CICLO.OVL");
+  record().complexOverlayFirst = 0;  // loading checks nothing
+  record().complexOverlayCycle = 4;
+  Show();
+  responder.ExpectMessageBox(kCycleRange, IDOK);
+  EXPECT_TRUE(LeaveKept(page, IDC_OVERLAY_COMPLEX_FIRST));
+  EXPECT_EQ(Boxes(), 1u);
+  EXPECT_TRUE(LeaveKept(page, IDC_OVERLAY_COMPLEX_FIRST)) << "the focus comes back without a box";
+  EXPECT_EQ(Boxes(), 1u);
+  responder.ExpectMessageBox(kCycleRange, IDOK);
+  EXPECT_TRUE(LeaveKept(page, IDC_OVERLAY_COMPLEX_FIRST));
+  EXPECT_EQ(Boxes(), 2u) << "the flag was cleared by the skipped report";
+  EXPECT_EQ(+record().complexOverlayFirst, 0) << "a refused number is not stored";
+  EXPECT_EQ(+record().complexOverlayCycle, 4);
+
+  // After a refused leave of the page the next move out is the skipped one.
+  responder.ExpectMessageBox(kCycleRange, IDOK);
+  EXPECT_FALSE(LeaveThePage());
+  EXPECT_EQ(Boxes(), 3u);
+  EXPECT_TRUE(LeaveKept(page, IDC_OVERLAY_COMPLEX_FIRST));
+  EXPECT_EQ(Boxes(), 3u);
+}
+
 // ---------------------------------------------------------------- leaving the page
 
 TEST_F(OverlayTest, LeavingChecksRowsOneTwoFourThreeAndKeepsWhatPassedBefore) {

@@ -67,6 +67,12 @@ TEST_F(WatermarkDialogTest, ANewWatermarkOpensWithTheDefaultsOnAColourDevice) {
     EXPECT_FALSE(IsEnabled(dialog, IDC_WATERMARK_OUTLINE));
     EXPECT_EQ(Range(dialog, IDC_WATERMARK_SIZE_SPIN), std::make_pair(4, 350));
     EXPECT_EQ(Range(dialog, IDC_WATERMARK_Y_SPIN), std::make_pair(-396, 396));
+    for (int spin : {IDC_WATERMARK_SIZE_SPIN, IDC_WATERMARK_ANGLE_SPIN, IDC_WATERMARK_INTENSITY_SPIN,
+                     IDC_WATERMARK_X_SPIN, IDC_WATERMARK_Y_SPIN}) {
+      UDACCEL steps[4] = {};
+      EXPECT_EQ(SendDlgItemMessageA(dialog, spin, UDM_GETACCEL, 4, reinterpret_cast<LPARAM>(steps)), 1) << spin;
+      EXPECT_EQ(steps[0].nInc, 1u) << "one unit per step, held or not";
+    }
 
     // Every TrueType family once, sorted by the list; "Courier New" when
     // the system has it, else the first.
