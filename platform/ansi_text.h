@@ -1,5 +1,5 @@
 // Texts in the ANSI code page as UTF-16: MultiByteToWideChar with CP_ACP on
-// Windows. Natively a stand-in that reads code page 1252 (platform/cp1252.h),
+// Windows. Natively a stand-in that reads code page 1252 (platform/cp1252_table.h),
 // the code page of the record's texts.
 #pragma once
 

@@ -1,6 +1,6 @@
 #include "platform/ansi_text.h"
 
-#include "platform/cp1252.h"
+#include "platform/cp1252_table.h"
 
 namespace psui::platform {
 

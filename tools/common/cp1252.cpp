@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/cp1252.h"
+#include "platform/cp1252_table.h"
 
 namespace psui {
 
