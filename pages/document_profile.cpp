@@ -55,6 +55,9 @@ PSUI_PROFILE_AT(watermark, 442);
 PSUI_PROFILE_AT(fontSubstitution, 590);
 PSUI_PROFILE_AT(reserved, 592);
 #undef PSUI_PROFILE_AT
+static_assert(offsetof(SettingsBlock, orientation) == kDocumentSettingsRun.offset &&
+                  offsetof(SettingsBlock, hardDiskInstalled) == kDocumentSettingsRun.offset + kDocumentSettingsRun.size,
+              "the run of document settings: orientation through watermarkY");
 static_assert(offsetof(DocumentProfileOverlay, fileName) == 2 && offsetof(DocumentProfileOverlay, placement) == 16,
               "a profile's overlay row: enabled, 14-byte name, placement");
 

@@ -78,6 +78,11 @@ constexpr size_t kDocumentProfileSize = 612;
 static_assert(sizeof(DocumentProfileOverlay) == 18, "a profile's overlay row is 18 bytes");
 static_assert(sizeof(DocumentProfileRecord) == kDocumentProfileSize, "a document profile is 612 bytes");
 
+// What a profile holds of the record: driverWord1, driverWord2,
+// fontSubstitution and this run, orientation through watermarkY (the
+// colour and watermark groups inside it).
+constexpr FieldGroup kDocumentSettingsRun{261, 581};
+
 // The name that means "no profile"; it and an empty name choose none.
 constexpr char kNoDocumentProfileName[] = "Nessuno";
 // "Nessuno" in any letter case, or an empty text.
