@@ -128,6 +128,20 @@ TEST_F(HarnessTest, TypingIntoAnEditableComboClearsItsSelectionAndNotifiesEachKe
   EXPECT_FALSE(Type(Page(), kCombo, "A4")) << "a drop-down list has no edit field";
 }
 
+TEST_F(HarnessTest, TypingIntoAnExtendedComboReachesTheEditOfItsComboBox) {
+  // As the system's file dialogs have their name field.
+  HWND extended = CreateWindowExA(0, WC_COMBOBOXEXA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN,
+                                  0, 0, 120, 100, Page(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(4242)),
+                                  GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(extended, nullptr);
+  HWND edit = reinterpret_cast<HWND>(SendMessageA(extended, CBEM_GETEDITCONTROL, 0, 0));
+  ASSERT_NE(edit, nullptr);
+  ASSERT_TRUE(Type(Page(), 4242, "C:\\prova.ps"));
+  EXPECT_EQ(WindowText(edit), "C:\\prova.ps");
+  EXPECT_EQ(GetFocus(), edit);
+  DestroyWindow(extended);
+}
+
 // Why the harness types keystrokes: under Wine, setting the text of a combo
 // box's edit field (WM_SETTEXT) changes the text without any change
 // notification, while a plain edit still sends EN_CHANGE for it.
