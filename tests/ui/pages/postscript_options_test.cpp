@@ -13,7 +13,7 @@ namespace {
 
 constexpr char kRange0To3000[] = "Valore fuori intervallo; deve essere tra 0 e 3000";
 constexpr char kDigitsOnly[] = "Voce non valida, i caratteri devo essere cifre";
-// The file-name field of the system's file-open dialog.
+// The file-name field of the system's file-open dialog (an extended combo box).
 constexpr int kOpenFileNameField = 1148;
 
 class PostScriptOptionsTest : public FeaturesTest {
@@ -179,10 +179,6 @@ class ScratchFile {
 // typed into its name field, then its OK button.
 void PickFile(ModalResponder& responder, const std::string& path) {
   responder.ExpectDialog("Open", [path](HWND open) {
-    for (HWND c = GetWindow(open, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-      char cls[64]; GetClassNameA(c, cls, 64);
-      printf("child %d %s vis %d\n", GetDlgCtrlID(c), cls, IsWindowVisible(c));
-    }
     EXPECT_TRUE(Type(open, kOpenFileNameField, path));
     EXPECT_TRUE(Click(open, IDOK));
   });
