@@ -165,23 +165,31 @@ TEST_F(FeaturesPageTest, TheColourDialogOpensFromThePageWhichRefillsItsListWhate
   EXPECT_EQ(int{record().colorPreset}, 0);
 }
 
-TEST_F(FeaturesPageTest, EveryButtonOpensItsDialog) {
+TEST_F(FeaturesPageTest, EveryButtonOpensItsDialogWhoseGuidaOpensItsTopicAndCancelChangesNothing) {
   OpenFeatures();
   const struct {
     int button;
     const char* caption;
-  } buttons[] = {{IDC_FEATURES_GRAPHICS_OPTIONS, kGraphicsOptions},
-                 {IDC_FEATURES_COLOR_OPTIONS, kAdvancedColorOptions},
-                 {IDC_FEATURES_POSTSCRIPT_OPTIONS, kPostScriptOptions},
-                 {IDC_FEATURES_DOCUMENT_OPTIONS, kDocumentOptions},
-                 {IDC_FEATURES_DOCUMENT_PROFILES, kDocumentProfiles}};
+    int help;
+    unsigned topic;
+  } buttons[] = {{IDC_FEATURES_GRAPHICS_OPTIONS, kGraphicsOptions, IDC_GRAPHICS_HELP, 210},
+                 {IDC_FEATURES_COLOR_OPTIONS, kAdvancedColorOptions, IDC_ADVCOLOR_HELP, 202},
+                 {IDC_FEATURES_POSTSCRIPT_OPTIONS, kPostScriptOptions, IDC_POSTSCRIPT_HELP, 215},
+                 {IDC_FEATURES_DOCUMENT_OPTIONS, kDocumentOptions, IDC_DOCOPTIONS_HELP, 207},
+                 {IDC_FEATURES_DOCUMENT_PROFILES, kDocumentProfiles, IDC_DOCPROFILES_HELP, 205}};
   const SettingsBlock before = record();
   for (const auto& button : buttons) {
     SCOPED_TRACE(button.caption);
-    RunFromFeatures(button.button, button.caption, [](HWND dialog) { EXPECT_TRUE(Click(dialog, IDCANCEL)); });
+    const size_t calls = external.helpCalls.size();
+    RunFromFeatures(button.button, button.caption, [&](HWND dialog) {
+      EXPECT_TRUE(Click(dialog, button.help));
+      EXPECT_TRUE(Click(dialog, IDCANCEL));
+    });
+    ASSERT_EQ(external.helpCalls.size(), calls + 1);
+    EXPECT_EQ(external.helpCalls.back().command, static_cast<UINT>(HELP_CONTEXT));
+    EXPECT_EQ(external.helpCalls.back().data, button.topic);
   }
-  SettingsBlock expected = before;
-  EXPECT_EQ(std::memcmp(&record(), &expected, sizeof expected), 0) << "Cancel everywhere changes nothing";
+  EXPECT_EQ(std::memcmp(&record(), &before, sizeof before), 0) << "Cancel everywhere changes nothing";
 }
 
 }  // namespace

@@ -137,6 +137,12 @@ TEST_F(PostScriptOptionsTest, CancelPutsTheFiveFieldsBack) {
   Run([&](HWND dialog) {
     EXPECT_TRUE(Click(dialog, IDC_POSTSCRIPT_USE_HEADER));
     ASSERT_TRUE(Type(dialog, IDC_POSTSCRIPT_TIMEOUT, "5"));
+    // A refused OK has already stored the boxes, allowAppPostScript's 0 too.
+    responder.ExpectMessageBox(kRange0To3000, IDOK);  // as typed
+    ASSERT_TRUE(Type(dialog, IDC_POSTSCRIPT_TIMEOUT, ""));
+    responder.ExpectMessageBox(kRange0To3000, IDOK);  // at OK
+    EXPECT_TRUE(Click(dialog, IDOK));
+    EXPECT_EQ(int{record().allowAppPostScript}, 0);
     EXPECT_TRUE(Click(dialog, IDCANCEL));
   });
   EXPECT_EQ(PostScriptFields(), normalised);
