@@ -60,21 +60,19 @@ void CFeatures::Load() {
 
   // First even on a black-and-white printer: it settles the preset in force.
   FillColorConfigList(ColorConfigs());
-  const int colourControls[] = {IDC_FEATURES_COLOR_CONFIG, IDC_FEATURES_COLOR_GROUP};
-  if (ColorConfigs().Count() == 0) {
-    for (int id : colourControls) {
-      Item(id).Show(false);
-      Item(id).Enable(false);
-    }
-  }
+  if (ColorConfigs().Count() == 0) Remove({IDC_FEATURES_COLOR_CONFIG, IDC_FEATURES_COLOR_GROUP});
   if (record.colorDevice == 0) {
-    for (int id : {IDC_FEATURES_COLOR_CONFIG, IDC_FEATURES_COLOR_GROUP, IDC_FEATURES_COLOR_OPTIONS}) {
-      Item(id).Show(false);
-      Item(id).Enable(false);
-    }
+    Remove({IDC_FEATURES_COLOR_CONFIG, IDC_FEATURES_COLOR_GROUP, IDC_FEATURES_COLOR_OPTIONS});
     record.colorModel = 1;
   } else if (record.colorPreset == 0) {
     LoadColorProfile(record);
+  }
+}
+
+void CFeatures::Remove(std::initializer_list<int> ids) {
+  for (int id : ids) {
+    Item(id).Show(false);
+    Item(id).Enable(false);
   }
 }
 

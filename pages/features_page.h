@@ -1,6 +1,8 @@
 // Features: resolution and colour configuration, and the document dialogs.
 #pragma once
 
+#include <initializer_list>
+
 #include "resources/resource.h"
 #include "ui/controls.h"
 #include "ui/property_page.h"
@@ -25,6 +27,8 @@ class CFeatures : public PropertyPage {
   // The activation steps: both lists from the record, the colour controls
   // by the device.
   void Load();
+  // Hides and disables the controls.
+  void Remove(std::initializer_list<int> ids);
   void OnResolutionChosen();
   void OnColorConfigChosen();
   // Each dialog edits the record in place; what it may change is put back
