@@ -20,4 +20,8 @@ namespace psui::platform {
 
 int CompareTextA(const char* a, const char* b);
 
+// The same without regard to letter case: lstrcmpiA on Windows. The native
+// stand-in folds ASCII letters only and then compares bytes.
+int CompareTextIgnoringCaseA(const char* a, const char* b);
+
 }  // namespace psui::platform

@@ -4,7 +4,11 @@
 #   scripts/demo.sh            with a display: shows the sheet and waits for you
 #   scripts/demo.sh --headless (the default without DISPLAY) runs under Xvfb,
 #                              drives every page by samples/demo.script, saves a
-#                              screenshot of each to out/screenshots/, presses OK
+#                              screenshot of each to out/screenshots/, presses OK,
+#                              then shows the device pages once more with a
+#                              printer that does not answer (samples/demo-offline.script)
+#                              and the Features page on the black-and-white
+#                              sample PPD (samples/demo-mono.script)
 # Both end by printing the record fields that changed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -35,6 +39,7 @@ $tool encode samples/settings.json "$demo/empty.record" "$demo/sent.record"
 # A printer on loopback: net-snmp's snmpd with the "full" profile (needs root
 # for port 161; without it the printer is silent and the sheet still shows).
 agent=127.0.0.61
+silent=127.0.0.111  # nobody listens there (the device pages' silent address)
 agent_state=$root/$demo/snmpd
 if scripts/snmpd-agent.sh start "$agent_state" $agent full >/dev/null 2>&1; then
   echo "== printer agent on $agent"
@@ -57,6 +62,16 @@ trap cleanup EXIT
 mkdir -p "$WINEPREFIX/drive_c/psui"
 cp samples/psui-color.ppd "$WINEPREFIX/drive_c/psui/PSUICLR.ppd"
 cp samples/psui-mono.ppd "$WINEPREFIX/drive_c/psui/PSUIMONO.ppd"
+# The printer's stores as samples/demo.reg has them: its resident fonts and
+# default font table; no watermark, colour or document profiles and no table
+# in force from an earlier run.
+printer_key='HKLM\System\CurrentControlSet\Control\Print\Printers\PSUI Color Laser'
+scripts/wine-run.sh build/win64 60 reg delete "$printer_key\Watermark Profiles" /f >/dev/null 2>&1 || true
+scripts/wine-run.sh build/win64 60 reg delete "$printer_key\Color Profiles" /f >/dev/null 2>&1 || true
+scripts/wine-run.sh build/win64 60 reg delete "$printer_key\Custom Document Profiles" /f >/dev/null 2>&1 || true
+scripts/wine-run.sh build/win64 60 reg delete "$printer_key\PrinterDriverData" /f >/dev/null 2>&1 || true
+scripts/wine-run.sh build/win64 60 regedit /S "Z:${root//\//\\}\\samples\\demo.reg" >/dev/null 2>&1 ||
+  echo "== samples/demo.reg was not imported"
 
 args=(--record "$demo/sent.record" --answer "$demo/answer.frame" --launch "$bin/psui.exe"
       --printer-port IP_127.0.0.61 --printer-address $agent)
@@ -92,6 +107,15 @@ if [ $headless -eq 1 ]; then
       --answer "$demo/mono.frame" --launch "$bin/psui.exe" --script "$demo/demo-mono.script"
   mono_code=$?
   [ $mono_code -eq 2 ] || { echo "== the mono pass ended with $mono_code"; [ $code -ne 0 ] || code=3; }
+  # A second pass with a printer that does not answer (nobody listens on
+  # that address): the device pages as they look offline.
+  cp samples/demo-offline.script "$demo/demo-offline.script"
+  echo "== driver_sim --script samples/demo-offline.script (silent printer on $silent)"
+  scripts/wine-run.sh build/win64 300 "$bin/driver_sim.exe" --record "$demo/sent.record" \
+      --answer "$demo/offline.frame" --launch "$bin/psui.exe" --printer-port IP_SILENT \
+      --printer-address $silent --script "$demo/demo-offline.script"
+  offline_code=$?
+  [ $offline_code -eq 2 ] || { echo "== the offline pass ended with $offline_code"; [ $code -ne 0 ] || code=3; }
 else
   echo "== the sheet is on your display; close it with OK or Cancel"
   scripts/wine-run.sh build/win64 3600 "$bin/driver_sim.exe" "${args[@]}" --timeout-ms 3600000

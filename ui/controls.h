@@ -81,6 +81,9 @@ class ListBox : public Control {
   int FindStringExact(int after, const char* text) const {
     return static_cast<int>(Send(LB_FINDSTRINGEXACT, after, reinterpret_cast<LPARAM>(text)));
   }
+  // Width in pixels the list can scroll to (with WS_HSCROLL).
+  void SetHorizontalExtent(int pixels) const { Send(LB_SETHORIZONTALEXTENT, pixels); }
+  int HorizontalExtent() const { return static_cast<int>(Send(LB_GETHORIZONTALEXTENT)); }
 };
 
 class Edit : public Control {

@@ -113,4 +113,21 @@ void RemoveItemsForMissingOptions(const ComboBox& combo, const char* listKeyword
   }
 }
 
+void FitHorizontalExtent(const ListBox& list) {
+  HDC dc = GetDC(list.hwnd());
+  if (!dc) return;
+  HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(list.Send(WM_GETFONT)));
+  int widest = 0;
+  for (int i = 0; i < list.Count(); ++i) {
+    std::string text = list.ItemText(i);
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    if (size.cx > widest) widest = size.cx;
+  }
+  SelectObject(dc, previous);
+  ReleaseDC(list.hwnd(), dc);
+  // The entries' text starts a few pixels in from the list's edge.
+  list.SetHorizontalExtent(widest > 0 ? widest + 2 * GetSystemMetrics(SM_CXEDGE) : 0);
+}
+
 }  // namespace psui

@@ -34,6 +34,10 @@ int SelectListCode(const ComboBox& combo, int value);
 // number of entries removed (0 without an image).
 int RemoveConstrainedItems(const char* keyword, const char* translation, const ComboBox& combo,
                            const char* listKeyword);
+// Lets a list box with a horizontal scroll bar scroll to its widest entry
+// (measured in the list's font), and no further.
+void FitHorizontalExtent(const ListBox& list);
+
 // RemoveConstrainedItems for the installable units that are or are not
 // fitted ("Installato" / "Non installato" by the record's flags).
 void RemoveItemsForMissingOptions(const ComboBox& combo, const char* listKeyword);

@@ -2,21 +2,15 @@
 
 #include <cstdint>
 
+#include "platform/cp1252.h"
+
 namespace psui {
 
 namespace {
 
-// Code points of the bytes 0x80-0x9F.
-constexpr uint16_t kHighControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
+using platform::kCp1252HighControls;
 
-uint32_t CodePointOf(unsigned char byte) {
-  return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
-}
+uint32_t CodePointOf(unsigned char byte) { return platform::Cp1252CodePoint(byte); }
 
 void AppendUtf8(std::string* out, uint32_t cp) {
   if (cp < 0x80) {
@@ -72,7 +66,7 @@ bool Utf8ToCp1252(std::string_view utf8, std::string* bytes) {
     }
     bool found = false;
     for (int i = 0; i < 32; ++i) {
-      if (kHighControls[i] == cp) {
+      if (kCp1252HighControls[i] == cp) {
         *bytes += static_cast<char>(0x80 + i);
         found = true;
         break;

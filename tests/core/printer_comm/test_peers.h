@@ -3,7 +3,9 @@
 // the Windows build under Wine 127.0.0.40-59. The peers are separate
 // processes started by ctest fixtures: snmpd agents (scripts/snmpd-agent.sh)
 // and scripted responders (scripts/snmp-responder.py, whose behaviour each
-// request picks by its community).
+// request picks by its community). The device pages' tests have a range of
+// their own under Wine: 127.0.0.110 snmpd "levels", 127.0.0.111 nobody
+// listening (tests/core/printer_comm/CMakeLists.txt).
 #pragma once
 
 #include <cstdint>

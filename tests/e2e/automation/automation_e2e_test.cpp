@@ -4,14 +4,18 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "exchange/frames.h"
 #include "exchange/settings_block.h"
+#include "platform/registry.h"
+#include "pages/watermark_settings.h"
 #include "tests/support/child_process.h"
 #include "tests/support/test_files.h"
+#include "tools/common/json_value.h"
 #include "tools/settings_tool/record_json.h"
 
 namespace psui {
@@ -43,23 +47,18 @@ struct ScriptRun {
   }
 };
 
-ScriptRun RunScript(const char* script, bool deviceMode,
-                    const std::string& printer = "PSUI Automation " + std::to_string(GetCurrentProcessId())) {
+// Runs `scriptPath` against psui started on the sample PPD with `record`;
+// the printer answers from `agent` (an snmpd of the test fixture).
+ScriptRun RunScriptOn(const SettingsBlock& record, const std::string& scriptPath, const char* agent) {
   CreateDirectoryA("C:\\psui-e2e", nullptr);
   CopyFileA(WindowsPath(std::string(PSUI_SOURCE_DIR) + "/samples/psui-color.ppd").c_str(),
             "C:\\psui-e2e\\PSUICLR.ppd", FALSE);
-  SettingsBlock record;
-  std::memset(&record, 0, sizeof record);
-  record.deviceMode = deviceMode ? 1 : 0;
-  SetFieldText(record.printerName, printer);
-  SetFieldText(record.driverFileName, "C:\\psui-e2e\\PSUICLR.DRV");
-  SetFieldText(record.snmpCommunity, "public");
   std::string record_file = UniqueFileName("record", ".bin");
   std::string answer_file = UniqueFileName("answer", ".bin");
   test::WriteFileBytes(record_file, &record, sizeof record);
   std::string args = "--record " + record_file + " --answer " + answer_file + " --launch " +
-                     ProgramBeside("psui.exe") + " --printer-port IP_AUTOMATION --printer-address 127.0.0.40" +
-                     " --script " + WindowsPath(std::string(PSUI_SCRIPT_DIR) + "/" + script);
+                     ProgramBeside("psui.exe") + " --printer-port IP_AUTOMATION --printer-address " + agent +
+                     " --script " + WindowsPath(scriptPath);
   ScriptRun run;
   run.sent = record;
   ChildProcess driver;
@@ -70,6 +69,24 @@ ScriptRun RunScript(const char* script, bool deviceMode,
   DeleteFileA(record_file.c_str());
   DeleteFileA(answer_file.c_str());
   return run;
+}
+
+ScriptRun RunScript(const char* script, bool deviceMode,
+                    const std::string& printer = "PSUI Automation " + std::to_string(GetCurrentProcessId())) {
+  SettingsBlock record;
+  std::memset(&record, 0, sizeof record);
+  record.deviceMode = deviceMode ? 1 : 0;
+  SetFieldText(record.printerName, printer);
+  SetFieldText(record.driverFileName, "C:\\psui-e2e\\PSUICLR.DRV");
+  SetFieldText(record.snmpCommunity, "public");
+  // What a driver sends for a printer never set up: no watermark, and the
+  // complex overlay cycle at its start (the Overlay page refuses a cycle of 0).
+  record.complexOverlayFirst = 1;
+  record.complexOverlayCycle = 1;
+  ChooseNoWatermark(record);
+  ResetWatermarkDefaults(record, kWatermarkModeNone);
+  SetFieldText(record.watermarkText, "Nessuno");
+  return RunScriptOn(record, std::string(PSUI_SCRIPT_DIR) + "/" + script, "127.0.0.40");
 }
 
 const std::vector<uint8_t> kCancelFrame = {8, 0, 0, 0, 2, 0, 0, 0};
@@ -95,10 +112,16 @@ TEST(Automation, DocumentModeHasSixPagesAndOkAnswersWithTheRecord) {
   ScriptRun run = RunScript("document_pages.script", false);
   EXPECT_EQ(run.exitCode, 0u) << run.output;
   EXPECT_FALSE(run.Printed("FAIL")) << run.output;
-  // Start-up's changes, and the Features page's colour list settling the
-  // preset of a record of zeros (no preset) on "Auto".
-  std::vector<std::string> expected = kStartUpChanges;
-  expected.insert(expected.begin() + 1, "colorPreset: 0 -> 1");
+  // Start-up's changes, the landscape click and what the pages store for a
+  // record of zeros: the Paper page's first size (the custom one) with its
+  // first source and type and the upper tray; back on Layout, the custom
+  // size drops the booklet and the pages list's first code is stored; the
+  // Features page's colour list settles the preset of a record of zeros (no
+  // preset) on "Auto".
+  std::vector<std::string> expected = {"outputBin: 0 -> 1",     "colorDevice: 0 -> 1", "orientation: 0 -> 2",
+                                       "pagesPerSheet: 0 -> 1", "paperSize: 0 -> 257", "inputSlot: 0 -> 257",
+                                       "mediaType: 0 -> 246",   "colorPreset: 0 -> 1"};
+  expected.insert(expected.end(), kStartUpChanges.begin() + 1, kStartUpChanges.end());
   EXPECT_EQ(run.Changes(), expected) << run.output;
 }
 
@@ -106,8 +129,12 @@ TEST(Automation, TheVerbsWorkOnThePagesControls) {
   ScriptRun run = RunScript("verbs.script", true, "PSUI Automation Verbs");
   EXPECT_EQ(run.exitCode, 0u) << run.output;
   EXPECT_FALSE(run.Printed("FAIL")) << run.output;
-  EXPECT_TRUE(run.Printed("ok     10: expect-text 1185 \"12\"")) << run.output;
-  EXPECT_EQ(run.Changes(), kStartUpChanges) << run.output;
+  EXPECT_TRUE(run.Printed("ok     11: expect-text 1185 \"12\"")) << run.output;
+  // Start-up's changes and the host typed on the Settings page, with its twin.
+  std::vector<std::string> expected = kStartUpChanges;
+  auto host = std::find(expected.begin(), expected.end(), "printerAddress: \"\" -> \"127.0.0.40\"");
+  expected.insert(host, {"hostUtf8: \"\" -> \"Server\"", "host: \"\" -> \"Server\""});
+  EXPECT_EQ(run.Changes(), expected) << run.output;
 }
 
 TEST(Automation, LeaveKeptFailsWhenTheFocusMovesOn) {
@@ -140,6 +167,116 @@ TEST(Automation, AHiddenControlCannotBeUsed) {
   ScriptRun run = RunScript("refused_hidden.script", true);
   EXPECT_EQ(run.exitCode, 3u) << run.output;
   EXPECT_TRUE(run.Printed("select 1190 \"Flash\": control 1190 is hidden")) << run.output;
+}
+
+// ---------------------------------------------------------------- paper pages
+// The samples' scripts of the Paper and Layout pages and their dialogs, on
+// samples/settings.json, with the answer's fields and "CustomSizes".
+
+constexpr char kFullAgent[] = "127.0.0.40";    // snmpd "full": everything fitted
+constexpr char kNoDiskAgent[] = "127.0.0.41";  // snmpd "nodisk": no duplexer, no stacker
+
+class PaperScripts : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string json_text;
+    ASSERT_TRUE(test::ReadFileBytes(std::string(PSUI_SOURCE_DIR) + "/samples/settings.json", &json_text));
+    JsonValue json;
+    std::string error;
+    ASSERT_TRUE(ParseJson(json_text, &json, &error)) << error;
+    uint8_t zero[kSettingsBlockSize] = {};
+    ASSERT_TRUE(JsonToRecord(json, zero, reinterpret_cast<uint8_t*>(&sent_), &error)) << error;
+    // The scripts read "CustomSizes" under the sample's own printer name.
+    printer_ = std::string(FieldText(sent_.printerName));
+    SetFieldText(sent_.driverFileName, "C:\\psui-e2e\\PSUICLR.DRV");
+    SetFieldText(sent_.portName, "");
+    DeleteCustomSizes();
+  }
+  void TearDown() override { DeleteCustomSizes(); }
+
+  static std::string Sample(const char* script) { return std::string(PSUI_SOURCE_DIR) + "/samples/" + script; }
+  // Runs a script; true when it passed and psui answered with a record.
+  bool Run(const std::string& scriptPath, const char* agent) {
+    run_ = RunScriptOn(sent_, scriptPath, agent);
+    uint32_t window = 0;
+    return run_.exitCode == 0 && !run_.Printed("FAIL") &&
+           ReadRecordFrame(run_.answer.data(), run_.answer.size(), &window, &answered_);
+  }
+  std::vector<uint8_t> CustomSizes() const {
+    platform::RegistryKey key;
+    std::vector<uint8_t> value;
+    if (platform::RegistryKey::OpenForReading(platform::RegistryRoot::kLocalMachine, DriverDataKey(), key) == 0) {
+      key.ReadBinary("CustomSizes", value);
+    }
+    return value;
+  }
+  static int32_t Int32At(const std::vector<uint8_t>& value, size_t at) {
+    return static_cast<int32_t>(value[at] | value[at + 1] << 8 | value[at + 2] << 16 |
+                                static_cast<uint32_t>(value[at + 3]) << 24);
+  }
+
+  SettingsBlock sent_{};
+  SettingsBlock answered_{};
+  ScriptRun run_;
+
+ private:
+  std::string DriverDataKey() const { return platform::PrinterKeyPath(printer_) + "\\PrinterDriverData"; }
+  void DeleteCustomSizes() {
+    platform::RegistryKey key;
+    if (platform::RegistryKey::OpenOrCreate(platform::RegistryRoot::kLocalMachine, DriverDataKey(), key) == 0) {
+      key.DeleteValue("CustomSizes");
+    }
+  }
+  std::string printer_;
+};
+
+TEST_F(PaperScripts, TheCascadeTheDuplexConstraintAndTheCustomSize) {
+  ASSERT_TRUE(Run(Sample("paper.script"), kFullAgent)) << run_.output;
+  EXPECT_EQ(answered_.paperSize, 257);
+  EXPECT_EQ(answered_.inputSlot, 271);
+  EXPECT_EQ(answered_.mediaType, 254);
+  EXPECT_EQ(answered_.outputBin, 1);
+  EXPECT_EQ(answered_.duplex, 1);
+  std::vector<uint8_t> value = CustomSizes();
+  ASSERT_EQ(value.size(), 80u) << "OK leaves the Paper page, which writes CustomSizes";
+  EXPECT_EQ(Int32At(value, 64), 21000);
+  EXPECT_EQ(Int32At(value, 68), 29700);
+}
+
+TEST_F(PaperScripts, BookletThenSimplexThenTheShortEdge) {
+  ASSERT_TRUE(Run(Sample("layout.script"), kFullAgent)) << run_.output;
+  EXPECT_EQ(answered_.orientation, 2);
+  EXPECT_EQ(answered_.duplex, 3);
+  EXPECT_EQ(answered_.pagesPerSheet, 4);
+  EXPECT_EQ(answered_.pageBorders, 1);
+  EXPECT_EQ(CustomSizes().size(), 80u) << "the script passed through the Paper page";
+}
+
+TEST_F(PaperScripts, BothDialogsWithEveryBoxAndCancel) {
+  ASSERT_TRUE(Run(Sample("paper-dialogs.script"), kFullAgent)) << run_.output;
+  EXPECT_EQ(answered_.bannerPage, 1);
+  EXPECT_EQ(answered_.bannerPageSource, 271);
+  EXPECT_EQ(answered_.trailerPage, 0);
+  EXPECT_EQ(answered_.trailerPageSource, 7);
+  EXPECT_EQ(answered_.autoContinue, 0);
+  EXPECT_EQ(answered_.paperSize, 257);
+  EXPECT_FLOAT_EQ(answered_.customWidth, 200.0f);
+  EXPECT_FLOAT_EQ(answered_.customHeight, 300.0f);
+  EXPECT_EQ(answered_.customUnits, 1);
+  EXPECT_EQ(answered_.customFeedDirection, 9);
+  std::vector<uint8_t> value = CustomSizes();
+  ASSERT_EQ(value.size(), 80u);
+  EXPECT_EQ(Int32At(value, 64), 20000);
+  EXPECT_EQ(Int32At(value, 68), 30000);
+}
+
+TEST_F(PaperScripts, APrinterWithoutDuplexUnitOffersNoBooklet) {
+  sent_.duplex = 3;
+  sent_.pagesPerSheet = 99;
+  ASSERT_TRUE(Run(std::string(PSUI_SCRIPT_DIR) + "/layout_nodisk.script", kNoDiskAgent)) << run_.output;
+  EXPECT_EQ(answered_.duplexerInstalled, 0);
+  EXPECT_EQ(answered_.duplex, 1);
+  EXPECT_EQ(answered_.pagesPerSheet, 1);
 }
 
 }  // namespace

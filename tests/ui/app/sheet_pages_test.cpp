@@ -19,6 +19,10 @@ class SheetPagesTest : public ::testing::Test {
  protected:
   SheetPagesTest() : pages(MakeSheetPages()) {
     for (const auto& page : pages) raw.push_back(page.get());
+    // A record the pages let the user leave: the Overlay page refuses a
+    // complex overlay cycle outside 1 to 99.
+    app.settings.complexOverlayFirst = 1;
+    app.settings.complexOverlayCycle = 1;
   }
   Application app;  // the record and image the pages use
   std::vector<std::unique_ptr<PropertyPage>> pages;

@@ -271,13 +271,94 @@ std::vector<ExpectedPage> BuildPages() {
        {},
        TemplateKind::kDialog},
       // ---------------------------------------------------------------- end of Features page dialogs
+      // ---------------------------------------------------------------- watermark dialog
+      {217,
+       "Filigrana",
+       {
+           {1200, K::kEdit, "", kShown},
+           {1201, K::kEdit, "", kShown},
+           {1202, K::kSortedDropDownList, nullptr, kShown},
+           {1203, K::kDropDownList, nullptr, kShown},
+           {1204, K::kEdit, "", kShown},
+           {1205, K::kUpDown, nullptr, kShown},
+           {1206, K::kEdit, "", kShown},
+           {1207, K::kUpDown, nullptr, kShown},
+           {1208, K::kLabel, "Colore:", kShown},
+           {1209, K::kDropDownList, nullptr, kShown},
+           {1210, K::kLabel, "Intensità:", kShown},
+           {1211, K::kEdit, "", kShown},
+           {1212, K::kUpDown, nullptr, kShown},
+           {1213, K::kCheckBox, "Nel fondo", kShown},
+           {1214, K::kCheckBox, "Solo come contorno", kHidden | kDisabled},
+           {1215, K::kRadioButton, "Centro", kShown},
+           {1216, K::kRadioButton, "Posizione relativa al centro", kShown},
+           {1217, K::kLabel, "x", kShown},
+           {1218, K::kEdit, "", kShown},
+           {1219, K::kUpDown, nullptr, kShown},
+           {1220, K::kLabel, "y", kShown},
+           {1221, K::kEdit, "", kShown},
+           {1222, K::kUpDown, nullptr, kShown},
+           {1, K::kPushButton, "Salva", kShown},
+           {2, K::kPushButton, "Cancella", kShown},
+           {1224, K::kPushButton, "Predefinito", kShown},
+           {1223, K::kPushButton, "Guida", kShown},
+       },
+       {"Nome", "Testo filigrana", "Testo", "Carattere", "Stile", "Dimensione", "Angolo:",
+        "Proprietà testo", "Posizione", "Anteprima"},
+       TemplateKind::kDialog},
+      // ---------------------------------------------------------------- end of watermark dialog
+  };
+}
+
+// ---------------------------------------------------------------- the Paper page's dialogs
+std::vector<ExpectedPage> PaperDialogs() {
+  return {
+      {201,
+       "Gestione avanzata carta",
+       {
+           {1040, K::kCheckBox, "Pagina intestazione", kShown},
+           {1041, K::kDropDownList, nullptr, kShown},
+           {1044, K::kCheckBox, "Pagina Trailer", kShown},
+           {1045, K::kDropDownList, nullptr, kShown},
+           {1317, K::kGroupBox, "", kShown},
+           {1042, K::kCheckBox, "Stampa prima pagina da", kShown},
+           {1043, K::kDropDownList, nullptr, kShown},
+           {1046, K::kCheckBox, "Ripresa automatica della stampa", kShown},
+           {1, K::kPushButton, "OK", kShown},
+           {2, K::kPushButton, "Cancella", kShown},
+           {1047, K::kPushButton, "Guida", kShown},
+       },
+       {"Pagine speciali"},
+       TemplateKind::kDialog},
+      {204,
+       "Finestra di dialogo Formato di carta personalizzato PostScript",
+       {
+           {1050, K::kEdit, "", kShown},
+           {1051, K::kLabel, "(in, in)", kShown},
+           {1052, K::kEdit, "", kShown},
+           {1053, K::kLabel, "(in, in)", kShown},
+           {1054, K::kRadioButton, "Pollici", kShown},
+           {1055, K::kRadioButton, "Millimetri", kShown},
+           {1056, K::kRadioButton, "Punti", kShown},
+           {1057, K::kLabel, "Senso di alimentazione carta:", kShown},
+           {1058, K::kDropDownList, nullptr, kShown},
+           {1, K::kPushButton, "Salva", kShown},
+           {2, K::kPushButton, "Cancella", kShown},
+           {1059, K::kPushButton, "Guida", kShown},
+       },
+       {"Dimensioni del formato carta personalizzato", "Larghezza:", "Altezza:", "Unità"},
+       TemplateKind::kDialog},
   };
 }
 
 }  // namespace
 
 const std::vector<ExpectedPage>& ExpectedPages() {
-  static const std::vector<ExpectedPage> pages = BuildPages();
+  static const std::vector<ExpectedPage> pages = [] {
+    std::vector<ExpectedPage> all = BuildPages();
+    for (ExpectedPage& dialog : PaperDialogs()) all.push_back(std::move(dialog));
+    return all;
+  }();
   return pages;
 }
 

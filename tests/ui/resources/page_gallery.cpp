@@ -1,8 +1,10 @@
 // Shows the eight page templates in a real property sheet, one page after
 // the other, and saves a picture of the sheet for each page:
 //   page_gallery.exe OUTPUT_DIR
-// writes OUTPUT_DIR/page-1-211.bmp ... page-8-200.bmp (position, dialog id).
-// The pages run no page code: this shows the templates as laid out.
+// writes OUTPUT_DIR/page-1-211.bmp ... page-8-200.bmp (position, dialog id),
+// then shows each modal dialog template on its own and saves
+// OUTPUT_DIR/dialog-NNN.bmp. No page or dialog code runs: this shows the
+// templates as laid out.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -81,5 +83,26 @@ int main(int argc, char** argv) {
     }
   }
   DestroyWindow(sheet);
+
+  // ---- the modal dialogs, each shown alone (modeless here, so nothing waits).
+  const int modal_dialogs[] = {IDD_ADVANCED_PAPER, IDD_CUSTOM_SIZE};
+  for (int id : modal_dialogs) {
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), nullptr, PlainPageProc, 0);
+    if (!dialog) {
+      std::fprintf(stderr, "page_gallery: dialog %d did not open\n", id);
+      ++failures;
+      continue;
+    }
+    SetWindowPos(dialog, HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    Pump(400);
+    std::string path = out + "\\dialog-" + std::to_string(id) + ".bmp";
+    if (psui::test::SaveWindowPicture(dialog, path)) {
+      std::printf("%s\n", path.c_str());
+    } else {
+      std::fprintf(stderr, "page_gallery: could not write %s\n", path.c_str());
+      ++failures;
+    }
+    DestroyWindow(dialog);
+  }
   return failures == 0 ? 0 : 1;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "page_expectations.h"
+#include "resource.h"
 #include "template_host.h"
 
 namespace psui::test {
@@ -174,6 +175,47 @@ TEST_P(PageLayout, GroupBoxesHoldTheControlsThatStartInThem) {
 
 INSTANTIATE_TEST_SUITE_P(Templates, PageLayout, ::testing::Range<size_t>(0, ExpectedPages().size()),
                          TemplateTestName);
+
+// ---------------------------------------------------------------- texts set at run time
+// Texts of the string table that the Consumables and Settings pages put into
+// their labels: each must fit the label it goes into.
+TEST(RunTimeTexts, FitTheLabelsThePagesPutThemInto) {
+  struct Placement {
+    int dialog;
+    int control;
+    int text;
+  };
+  const Placement placements[] = {
+      {IDD_CONSUMABLES, IDC_CONSUMABLES_HEADER, IDS_SUPPLIES_UNAVAILABLE},
+      {IDD_CONSUMABLES, IDC_CONSUMABLES_HEADER, IDS_SUPPLIES_PRINT_UNIT},
+      {IDD_CONSUMABLES, IDC_CONSUMABLES_HEADER, IDS_SUPPLIES_TONER},
+      {IDD_CONSUMABLES, IDC_CONSUMABLES_NAME_FIRST + 1, IDS_SUPPLIES_PRINT_UNIT},
+      {IDD_CONSUMABLES, IDC_CONSUMABLES_VALUE_FIRST, IDS_SUPPLY_NEARLY_FULL},
+      {IDD_CONSUMABLES, IDC_CONSUMABLES_TITLE, IDS_SUPPLIES_TITLE},
+      {IDD_SETTINGS, IDC_SETTINGS_LINK_STATUS, IDS_LINK_ESTABLISHED},
+      {IDD_SETTINGS, IDC_SETTINGS_LINK_STATUS, IDS_LINK_UNAVAILABLE},
+  };
+  TemplateHost host;
+  for (const Placement& place : placements) {
+    HWND dialog = host.Create(place.dialog);
+    ASSERT_NE(dialog, nullptr);
+    HWND control = GetDlgItem(dialog, place.control);
+    ASSERT_NE(control, nullptr) << place.control;
+    wchar_t buffer[512] = {};
+    int length = LoadStringW(GetModuleHandleW(nullptr), place.text, buffer, 512);
+    ASSERT_GT(length, 0) << "string " << place.text;
+    std::wstring text(buffer, length);
+    Measure measure(dialog);
+    RECT r = RectInDialog(dialog, control);
+    if (r.bottom - r.top >= 2 * measure.LineHeight()) {
+      EXPECT_LE(measure.WrappedHeight(text, r.right - r.left), r.bottom - r.top)
+          << "string " << place.text << " in control " << place.control;
+    } else {
+      EXPECT_LE(measure.Width(text), r.right - r.left)
+          << "string " << place.text << " in control " << place.control;
+    }
+  }
+}
 
 }  // namespace
 }  // namespace psui::test

@@ -171,7 +171,7 @@ TEST(PageTemplates, RadioButtonsFormOneGroupPerChoice) {
   };
   const Group groups[] = {
       {211, {1000, 1001, 1002}}, {211, {1003, 1004, 1005}}, {209, {1230, 1231}},
-      {206, {1111, 1110}},       {206, {1319, 1320}}};
+      {206, {1111, 1110}},       {206, {1319, 1320}},       {204, {1054, 1055, 1056}}};
   for (const Group& group : groups) {
     HWND dialog = host.Create(group.dialog);
     ASSERT_NE(dialog, nullptr);
@@ -293,6 +293,63 @@ TEST(FeaturesDialogTemplates, TheirLabelsAreNoMessageBoxText) {
   }
 }
 // ---------------------------------------------------------------- end of Features page dialogs
+
+// ---------------------------------------------------------------- the Paper page's dialogs
+TEST(PaperDialogTemplates, HaveOkAsDefaultContextHelpAndTheirWholeCaption) {
+  TemplateHost host;
+  NONCLIENTMETRICSA metrics = {};
+  metrics.cbSize = sizeof metrics;
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+  HFONT caption_font = CreateFontIndirectA(&metrics.lfCaptionFont);
+  for (int id : {201, 204}) {
+    SCOPED_TRACE(id);
+    HWND dialog = host.Create(id);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(GetWindowLongA(GetDlgItem(dialog, IDOK), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    const LONG style = GetWindowLongA(dialog, GWL_STYLE);
+    EXPECT_TRUE(style & DS_CONTEXTHELP) << "the caption's help button";
+    EXPECT_TRUE(style & DS_MODALFRAME);
+    // The caption text beside the help and close buttons.
+    std::wstring caption = WindowTextW(dialog);
+    HDC dc = GetDC(dialog);
+    HGDIOBJ old = SelectObject(dc, caption_font);
+    SIZE text = {};
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+    SelectObject(dc, old);
+    ReleaseDC(dialog, dc);
+    RECT window;
+    GetWindowRect(dialog, &window);
+    const int room = (window.right - window.left) - 3 * GetSystemMetrics(SM_CXSIZE) -
+                     2 * GetSystemMetrics(SM_CXFIXEDFRAME);
+    EXPECT_LE(text.cx, room) << "the caption is cut";
+  }
+  DeleteObject(caption_font);
+}
+
+// ---------------------------------------------------------------- watermark dialog
+TEST(WatermarkDialogTemplate, SalvaIsTheDefaultAndTheChoicesOfPositionFormOneGroup) {
+  TemplateHost host;
+  HWND dialog = host.Create(217);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(GetWindowLongA(GetDlgItem(dialog, IDOK), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+  EXPECT_TRUE(GetWindowLongA(GetDlgItem(dialog, 1215), GWL_STYLE) & WS_GROUP);
+  EXPECT_FALSE(GetWindowLongA(GetDlgItem(dialog, 1216), GWL_STYLE) & WS_GROUP);
+  EXPECT_TRUE(GetWindowLongA(GetWindow(GetDlgItem(dialog, 1216), GW_HWNDNEXT), GWL_STYLE) & WS_GROUP);
+}
+
+TEST(WatermarkDialogTemplate, NumberEditsTakeAnyCharacterAndTheirSpinsWriteDecimalNumbers) {
+  // A sign or a letter must reach the dialog's own checks.
+  TemplateHost host;
+  HWND dialog = host.Create(217);
+  ASSERT_NE(dialog, nullptr);
+  const LONG spin_style = UDS_SETBUDDYINT | UDS_AUTOBUDDY | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
+  for (int edit : {1204, 1206, 1211, 1218, 1221}) {
+    SCOPED_TRACE(edit);
+    EXPECT_FALSE(GetWindowLongA(GetDlgItem(dialog, edit), GWL_STYLE) & ES_NUMBER);
+    EXPECT_EQ(GetWindowLongA(GetDlgItem(dialog, edit + 1), GWL_STYLE) & spin_style, spin_style);
+  }
+}
+// ---------------------------------------------------------------- end of watermark dialog
 
 }  // namespace
 }  // namespace psui::test

@@ -1,0 +1,40 @@
+#include "pages/layout_preview.h"
+
+#include "resources/resource.h"
+
+namespace psui {
+
+namespace {
+
+constexpr int kBooklet = 99;
+constexpr int kPageCounts[] = {1, 2, 4, 6, 9, 16};
+
+// [landscape][duplex row][pages column], columns in kPageCounts order.
+constexpr int kPictures[2][3][6] = {
+    {{IDB_PREVIEW_PORTRAIT_SIMPLEX_1, IDB_PREVIEW_PORTRAIT_SIMPLEX_2, IDB_PREVIEW_PORTRAIT_SIMPLEX_4,
+      IDB_PREVIEW_PORTRAIT_SIMPLEX_6, IDB_PREVIEW_PORTRAIT_SIMPLEX_9, IDB_PREVIEW_PORTRAIT_SIMPLEX_16},
+     {IDB_PREVIEW_PORTRAIT_LONG_1, IDB_PREVIEW_PORTRAIT_LONG_2, IDB_PREVIEW_PORTRAIT_LONG_4,
+      IDB_PREVIEW_PORTRAIT_LONG_6, IDB_PREVIEW_PORTRAIT_LONG_9, IDB_PREVIEW_PORTRAIT_LONG_16},
+     {IDB_PREVIEW_PORTRAIT_SHORT_1, IDB_PREVIEW_PORTRAIT_SHORT_2, IDB_PREVIEW_PORTRAIT_SHORT_4,
+      IDB_PREVIEW_PORTRAIT_SHORT_6, IDB_PREVIEW_PORTRAIT_SHORT_9, IDB_PREVIEW_PORTRAIT_SHORT_16}},
+    {{IDB_PREVIEW_LANDSCAPE_SIMPLEX_1, IDB_PREVIEW_LANDSCAPE_SIMPLEX_2, IDB_PREVIEW_LANDSCAPE_SIMPLEX_4,
+      IDB_PREVIEW_LANDSCAPE_SIMPLEX_6, IDB_PREVIEW_LANDSCAPE_SIMPLEX_9, IDB_PREVIEW_LANDSCAPE_SIMPLEX_16},
+     {IDB_PREVIEW_LANDSCAPE_LONG_1, IDB_PREVIEW_LANDSCAPE_LONG_2, IDB_PREVIEW_LANDSCAPE_LONG_4,
+      IDB_PREVIEW_LANDSCAPE_LONG_6, IDB_PREVIEW_LANDSCAPE_LONG_9, IDB_PREVIEW_LANDSCAPE_LONG_16},
+     {IDB_PREVIEW_LANDSCAPE_SHORT_1, IDB_PREVIEW_LANDSCAPE_SHORT_2, IDB_PREVIEW_LANDSCAPE_SHORT_4,
+      IDB_PREVIEW_LANDSCAPE_SHORT_6, IDB_PREVIEW_LANDSCAPE_SHORT_9, IDB_PREVIEW_LANDSCAPE_SHORT_16}},
+};
+
+}  // namespace
+
+int PreviewBitmapId(int orientation, int duplex, int pagesPerSheet) {
+  const bool landscape = orientation != 1;
+  if (pagesPerSheet == kBooklet) return landscape ? IDB_PREVIEW_LANDSCAPE_BOOKLET : IDB_PREVIEW_PORTRAIT_BOOKLET;
+  const int row = duplex == 1 ? 0 : duplex == 2 ? 1 : 2;
+  for (int column = 0; column < 6; ++column) {
+    if (kPageCounts[column] == pagesPerSheet) return kPictures[landscape][row][column];
+  }
+  return landscape ? IDB_PREVIEW_LANDSCAPE_SIMPLEX_1 : IDB_PREVIEW_PORTRAIT_SIMPLEX_1;
+}
+
+}  // namespace psui

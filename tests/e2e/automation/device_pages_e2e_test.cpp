@@ -1,0 +1,194 @@
+// The device pages end to end: the sample scripts of the Settings and
+// Consumables pages run by driver_sim --script against the live psui.exe,
+// with the printer a real snmpd (or an address where nobody answers), the
+// logged-on user and the browser command seeded in the registry, and the
+// answer checked with settings_tool diff.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "exchange/frames.h"
+#include "exchange/settings_block.h"
+#include "platform/registry.h"
+#include "tests/support/child_process.h"
+#include "tests/support/registry_value_guard.h"
+#include "tests/support/test_files.h"
+
+namespace psui {
+namespace {
+
+using platform::RegistryRoot;
+using test::ChildProcess;
+using test::ProgramBeside;
+using test::UniqueFileName;
+
+constexpr char kFolder[] = "C:\\psui-e2e";
+constexpr char kLevelsAgent[] = "127.0.0.110";    // snmpd "levels"
+constexpr char kSilentPrinter[] = "127.0.0.111";  // nobody listening
+// Appends what the browser was asked to open, one address a line.
+constexpr char kBrowserBatch[] = "C:\\psui-e2e\\browser.bat";
+constexpr char kOpenedLinks[] = "C:\\psui-e2e\\opened-links.txt";
+
+std::string WindowsPath(std::string path) {
+  for (char& c : path) c = c == '/' ? '\\' : c;
+  return "Z:" + path;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty()) lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+class DevicePagesScript : public ::testing::Test {
+ protected:
+  DevicePagesScript() {
+    CreateDirectoryA(kFolder, nullptr);
+    CopyFileA(WindowsPath(std::string(PSUI_SOURCE_DIR) + "/samples/psui-color.ppd").c_str(),
+              "C:\\psui-e2e\\PSUICLR.ppd", FALSE);
+    std::memset(&record_, 0, sizeof record_);
+    record_.deviceMode = 1;
+    SetFieldText(record_.driverFileName, "C:\\psui-e2e\\PSUICLR.DRV");
+    SetFieldText(record_.snmpCommunity, "public");
+    user_.WriteString("Giuseppe Verdi");
+  }
+
+  struct Run {
+    DWORD exitCode = 999;
+    std::string output;
+    std::vector<uint8_t> answer;
+    std::vector<std::string> changed;  // settings_tool diff of record and answer (OK frames)
+  };
+
+  // Runs samples/NAME with the printer behind `port` at `address` (none: the
+  // port names no address).
+  Run RunScript(const char* name, const std::string& port, const std::string& address) {
+    std::string record_file = UniqueFileName("device-record", ".bin");
+    std::string answer_file = UniqueFileName("device-answer", ".bin");
+    test::WriteFileBytes(record_file, &record_, sizeof record_);
+    std::string args = "--record " + record_file + " --answer " + answer_file + " --launch " +
+                       ProgramBeside("psui.exe") + " --printer-port " + port +
+                       (address.empty() ? "" : " --printer-address " + address) + " --script " +
+                       WindowsPath(std::string(PSUI_SOURCE_DIR) + "/samples/" + name);
+    Run run;
+    ChildProcess driver;
+    EXPECT_TRUE(driver.Start(ProgramBeside("driver_sim.exe"), args, UniqueFileName("device-sim", ".log")));
+    EXPECT_TRUE(driver.Wait(180000, &run.exitCode)) << "driver_sim did not end";
+    run.output = driver.Output();
+    run.answer = test::ReadFileVector(answer_file);
+    if (run.answer.size() == kStartFrameSize) {
+      ChildProcess diff;
+      DWORD diff_code = 999;
+      EXPECT_TRUE(diff.Start(ProgramBeside("settings_tool.exe"), "diff " + record_file + " " + answer_file,
+                             UniqueFileName("device-diff", ".log")));
+      EXPECT_TRUE(diff.Wait(30000, &diff_code));
+      run.changed = Lines(diff.Output());
+    }
+    DeleteFileA(record_file.c_str());
+    DeleteFileA(answer_file.c_str());
+    return run;
+  }
+
+  SettingsBlock record_;
+  test::RegistryValueGuard user_{RegistryRoot::kLocalMachine, "Network\\Logon", "username"};
+};
+
+TEST_F(DevicePagesScript, SettingsOptionsWithoutAnAddress) {
+  SetFieldText(record_.printerName, "PSUI Impostazioni");
+  record_.hardDiskInstalled = 1;
+  record_.collate = 0;  // switched off by the user once the disk was known
+  record_.collateDefaulted = 1;
+  record_.overlays[0].enabled = 1;
+  Run run = RunScript("settings-options.script", "IP_SETTINGS", "");
+  EXPECT_EQ(run.exitCode, 0u) << run.output;
+  // The disk went and came back: collating is on again, and the settings
+  // that need the disk (the overlay) were never reset. The twins decode to
+  // the same texts as their fields.
+  const std::vector<std::string> expected = {
+      "colorDevice: 0 -> 1",
+      "collate: 0 -> 1",
+      "bin1Installed: 0 -> 1",
+      "bin2Installed: 0 -> 1",
+      "authorUtf8: \"\" -> \"Giuseppe Verdi\"",
+      "hostUtf8: \"\" -> \"Città\"",
+      "accountNumberUtf8: \"\" -> \"N°7\"",
+      "author: \"\" -> \"Giuseppe Verdi\"",
+      "host: \"\" -> \"Città\"",
+      "accountNumber: \"\" -> \"N°7\"",
+      "portName: \"\" -> \"IP_SETTINGS\"",
+  };
+  EXPECT_EQ(run.changed, expected) << run.output;
+}
+
+class ConsumablesScript : public DevicePagesScript {
+ protected:
+  ConsumablesScript() {
+    // A browser that writes down what it was asked to open.
+    const char batch[] = "@echo %~1>>C:\\psui-e2e\\opened-links.txt\r\n";
+    test::WriteFileBytes(kBrowserBatch, batch, sizeof batch - 1);
+    DeleteFileA(kOpenedLinks);
+    browser_.WriteString(std::string(kBrowserBatch) + " \"%1\"");
+  }
+  ~ConsumablesScript() override { DeleteFileA(kOpenedLinks); }
+
+  // The addresses the browser was started with, once `count` have come
+  // (the batch runs in a process of its own).
+  std::vector<std::string> OpenedLinks(size_t count) {
+    std::vector<std::string> links;
+    for (int i = 0; i < 100; ++i) {
+      std::string text;
+      test::ReadFileBytes(kOpenedLinks, &text);
+      links = Lines(text);
+      if (links.size() >= count) break;
+      Sleep(100);
+    }
+    return links;
+  }
+
+  test::RegistryValueGuard browser_{RegistryRoot::kLocalMachine,
+                                     "SOFTWARE\\CLASSES\\htmlfile\\shell\\open\\command", ""};
+};
+
+TEST_F(ConsumablesScript, LevelsOfAPrinterThatAnswers) {
+  SetFieldText(record_.printerName, "PSUI Consumabili");
+  Run run = RunScript("consumables.script", "IP_CONSUMABLES", kLevelsAgent);
+  EXPECT_EQ(run.exitCode, 0u) << run.output;
+  EXPECT_EQ(OpenedLinks(2), (std::vector<std::string>{"http://negozio.stampanti.example/", kLevelsAgent}));
+  // The printer's own report set the options; the page showed them read-only.
+  const std::vector<std::string> expected = {
+      "colorDevice: 0 -> 1",
+      "collate: 0 -> 1",
+      "hardDiskInstalled: 0 -> 1",
+      "duplexerInstalled: 0 -> 1",
+      "bin1Installed: 0 -> 1",
+      "bin2Installed: 0 -> 1",
+      "authorUtf8: \"\" -> \"Giuseppe Verdi\"",
+      "author: \"\" -> \"Giuseppe Verdi\"",
+      "printerAddress: \"\" -> \"127.0.0.110\"",
+      "portName: \"\" -> \"IP_CONSUMABLES\"",
+      "collateDefaulted: 0 -> 1",
+  };
+  EXPECT_EQ(run.changed, expected) << run.output;
+}
+
+TEST_F(ConsumablesScript, APrinterThatDoesNotAnswer) {
+  SetFieldText(record_.printerName, "PSUI Silenziosa");
+  Run run = RunScript("consumables-offline.script", "IP_SILENT", kSilentPrinter);
+  EXPECT_EQ(run.exitCode, 2u) << run.output;  // the script cancels
+  EXPECT_EQ(run.answer, (std::vector<uint8_t>{8, 0, 0, 0, 2, 0, 0, 0})) << run.output;
+}
+
+}  // namespace
+}  // namespace psui
