@@ -4,6 +4,7 @@
 #include "ui/app_state.h"
 #include "ui/link_button.h"
 #include "ui/message_box.h"
+#include "ui/web_link.h"
 
 namespace psui {
 
@@ -38,12 +39,20 @@ void CAbout::PlacePicture() {
 
 bool CAbout::OnCommand(int id, int code, HWND) {
   if (code != BN_CLICKED) return false;
-  if (id == IDC_ABOUT_RESTORE_DEFAULTS) {
-    // The pages show the new values when they are next activated.
-    RestoreDriverDefaults(TheApp().settings, TheApp().ppdImage);
-    return true;
+  switch (id) {
+    case IDC_ABOUT_RESTORE_DEFAULTS:
+      // The pages show the new values when they are next activated.
+      RestoreDriverDefaults(TheApp().settings, TheApp().ppdImage);
+      return true;
+    case IDC_ABOUT_WEB_LINK:
+      OpenInBrowser(LoadText(IDS_WEB_ADDRESS), SW_SHOW);
+      return true;
+    case IDC_ABOUT_SHOP_LINK:
+      OpenInBrowser(LoadText(IDS_SHOP_ADDRESS), SW_SHOW);
+      return true;
+    default:
+      return false;
   }
-  return false;
 }
 
 bool CAbout::OnDrawItem(const DRAWITEMSTRUCT& item) {

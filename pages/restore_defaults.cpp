@@ -4,6 +4,8 @@
 
 #include "color/color_settings.h"
 #include "exchange/code_tables.h"
+#include "pages/font_substitution.h"
+#include "pages/watermark_settings.h"
 
 namespace psui {
 
@@ -79,11 +81,15 @@ void RestoreDriverDefaults(SettingsBlock& record, const PpdImage* image) {
   }
   record.complexOverlayFirst = 1;
   record.complexOverlayCycle = 1;
-  record.watermarkCode = 1;
-  SetFieldText(record.watermarkName, CodeNameFor(kWatermarkCodes, 1));
+  record.watermarkCode = kNoWatermarkCode;
+  SetFieldText(record.watermarkName, CodeNameFor(kWatermarkCodes, kNoWatermarkCode));
   record.watermarkFirstPageOnly = 0;
+  // As a new watermark, whatever the Overlay page opened its dialog for last:
+  // the text "Filigrana".
+  ResetWatermarkDefaults(record, kWatermarkModeNone);
 
   record.fontSubstitution = 1;
+  CopyDefaultFontTable(record);
 
   if (!image) return;
   record.paperSize = static_cast<int16_t>(DefaultCode(*image, "PageSize", kPageSizeCodes));

@@ -13,8 +13,9 @@ namespace psui {
 // the PPD says otherwise) and driverWord1; layout, paper source and the
 // banner, first-page and trailer pages; graphics; the colour group (preset 1,
 // "2023010"); PostScript options; document options (collating only with a
-// hard disk); overlays; the watermark; font substitution, with the default
-// substitution table copied into the one in force. Without an image that is
+// hard disk); overlays; the watermark ("Nessuno", its details as for a new
+// one: text "Filigrana"); font substitution, with the printer's default
+// substitution table ("DfltFontSub") copied into the one in force. Without an image that is
 // all. With one, paper size, media type and output bin take the codes of
 // the PPD's default options (1 for a keyword that is missing or has no
 // options, 0 for an option keyword the code table lacks), and the

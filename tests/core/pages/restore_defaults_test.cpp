@@ -9,6 +9,7 @@
 #include <string>
 
 #include "exchange/settings_fields.h"
+#include "tests/core/pages/printer_scope.h"
 #include "tests/core/ppd/ppd_test_util.h"
 
 namespace psui {
@@ -145,6 +146,18 @@ TEST_F(RestoreDefaults, EveryDocumentSettingTakesItsDefault) {
   EXPECT_EQ(int{record.watermarkCode}, 1);
   EXPECT_EQ(FieldText(record.watermarkName), "Nessuno");
   EXPECT_EQ(int{record.watermarkFirstPageOnly}, 0);
+  EXPECT_EQ(FieldText(record.watermarkText), "Filigrana");
+  EXPECT_EQ(FieldText(record.watermarkFont), "Courier New");
+  EXPECT_EQ(int{record.watermarkStyle}, 0);
+  EXPECT_EQ(int{record.watermarkSize}, 72);
+  EXPECT_EQ(int{record.watermarkAngle}, 45);
+  EXPECT_EQ(int{record.watermarkColor}, 0);
+  EXPECT_EQ(int{record.watermarkIntensity}, 50);
+  EXPECT_EQ(int{record.watermarkBehind}, 1);
+  EXPECT_EQ(int{record.watermarkOutline}, 0);
+  EXPECT_EQ(int{record.watermarkPosition}, 0);
+  EXPECT_EQ(int{record.watermarkX}, 0);
+  EXPECT_EQ(int{record.watermarkY}, 0);
   EXPECT_EQ(int{record.fontSubstitution}, 1);
 
   EXPECT_EQ(int{record.paperSize}, 9) << "A4";
@@ -243,6 +256,49 @@ TEST_F(RestoreDefaults, WithoutAnImageThePpdFieldsKeepTheirValuesAndTheOutputBin
   EXPECT_TRUE(SameField(record, before, "resolutionDpi"));
   EXPECT_EQ(int{record.copies}, 1) << "the steps before the PPD's ran";
   EXPECT_EQ(int{record.fontSubstitution}, 1);
+}
+
+TEST_F(RestoreDefaults, TheWatermarkTextIsFiligranaWhateverTheNameWas) {
+  // A built-in name would give its own text to a watermark being edited;
+  // restore resets as for a new one.
+  SettingsBlock record = ChangedRecord();
+  SetFieldText(record.watermarkName, "Bozza");
+  SetFieldText(record.watermarkText, "Bozza");
+  RestoreDriverDefaults(record, nullptr);
+  EXPECT_EQ(FieldText(record.watermarkName), "Nessuno");
+  EXPECT_EQ(FieldText(record.watermarkText), "Filigrana");
+}
+
+using namespace std::string_literals;
+
+TEST(RestoreFontTable, TheDefaultTableBecomesTheOneInForceWithOrWithoutAnImage) {
+  constexpr char kDriverData[] = "PrinterDriverData";
+  const std::vector<uint8_t> defaults = test::Bytes("Arial\0Helvetica\0\0"s);
+  for (bool withImage : {true, false}) {
+    SCOPED_TRACE(withImage ? "with an image" : "without an image");
+    test::PrinterScope printer("PSUI Ripristino caratteri");
+    ASSERT_TRUE(printer.Write(kDriverData, "DfltFontSub", platform::kRegBinary, defaults));
+    ASSERT_TRUE(printer.Write(kDriverData, "FontSub", platform::kRegBinary, test::Bytes("Times\0Courier\0\0"s)));
+    SettingsBlock record = ChangedRecord();
+    SetFieldText(record.printerName, FieldText(printer.record.printerName));
+    ImagePtr image = Compile(PpdParts().Text());
+    RestoreDriverDefaults(record, withImage ? image.get() : nullptr);
+    platform::RegistryValue value;
+    ASSERT_TRUE(printer.Read(kDriverData, "FontSub", &value));
+    EXPECT_EQ(value.type, platform::kRegBinary);
+    EXPECT_EQ(value.data, defaults);
+  }
+
+  // No default table: the one in force stays as it was.
+  test::PrinterScope printer("PSUI Ripristino caratteri");
+  const std::vector<uint8_t> inForce = test::Bytes("Times\0Courier\0\0"s);
+  ASSERT_TRUE(printer.Write(kDriverData, "FontSub", platform::kRegBinary, inForce));
+  SettingsBlock record = ChangedRecord();
+  SetFieldText(record.printerName, FieldText(printer.record.printerName));
+  RestoreDriverDefaults(record, nullptr);
+  platform::RegistryValue value;
+  ASSERT_TRUE(printer.Read(kDriverData, "FontSub", &value));
+  EXPECT_EQ(value.data, inForce);
 }
 
 }  // namespace
