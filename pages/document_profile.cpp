@@ -1,6 +1,7 @@
 #include "pages/document_profile.h"
 
 #include <cstring>
+#include <string>
 
 #include "color/stored_values.h"
 #include "platform/registry.h"
@@ -127,6 +128,34 @@ void CopyOverlayNames(To& to, const From& from) {
   }
 }
 
+// A text as the profile keeps it: up to its terminator (the first n-1 bytes
+// when it has none), zeros after it.
+template <size_t N>
+void ClearAfterText(char (&text)[N]) {
+  const std::string kept(FieldText(text));
+  std::memset(text, 0, N);
+  SetFieldText(text, kept);
+}
+
+// The group's plain fields and its texts up to their terminators; the bytes
+// after each terminator stay those of `to`.
+void CopyWatermarkFields(WatermarkSettingsRecord& to, const WatermarkSettingsRecord& from) {
+  CopyText(to.watermarkName, from.watermarkName);
+  CopyText(to.watermarkText, from.watermarkText);
+  CopyText(to.watermarkFont, from.watermarkFont);
+  to.watermarkFontData = from.watermarkFontData;
+  to.watermarkStyle = from.watermarkStyle;
+  to.watermarkSize = from.watermarkSize;
+  to.watermarkAngle = from.watermarkAngle;
+  to.watermarkColor = from.watermarkColor;
+  to.watermarkIntensity = from.watermarkIntensity;
+  to.watermarkBehind = from.watermarkBehind;
+  to.watermarkOutline = from.watermarkOutline;
+  to.watermarkPosition = from.watermarkPosition;
+  to.watermarkX = from.watermarkX;
+  to.watermarkY = from.watermarkY;
+}
+
 bool OpenStore(const SettingsBlock& record, RegistryKey& key) {
   return RegistryKey::OpenOrCreate(RegistryRoot::kLocalMachine, DocumentProfileKeyPath(record), key) ==
          platform::kRegOk;
@@ -155,6 +184,11 @@ DocumentProfileRecord PackDocumentProfile(const SettingsBlock& record) {
   std::memset(&profile, 0, sizeof profile);
   CopyPlainFields(profile, record);
   profile.colors = PackColorSettings(record);
+  // The group comes as the record has it, bytes after its texts included.
+  profile.watermark = PackWatermarkSettings(record);
+  ClearAfterText(profile.watermark.watermarkName);
+  ClearAfterText(profile.watermark.watermarkText);
+  ClearAfterText(profile.watermark.watermarkFont);
   CopyText(profile.externalHeaderFile, record.externalHeaderFile);
   CopyText(profile.emailAddress, record.emailAddress);
   CopyOverlayNames(profile, record);
@@ -164,6 +198,12 @@ DocumentProfileRecord PackDocumentProfile(const SettingsBlock& record) {
 void UnpackDocumentProfile(SettingsBlock& record, const DocumentProfileRecord& profile) {
   CopyPlainFields(record, profile);
   UnpackColorSettings(record, profile.colors);
+  // The group would be written as it stands: its fields go over the record's
+  // own group, so that a stored text without terminator or the bytes after
+  // one reach nothing.
+  WatermarkSettingsRecord watermark = PackWatermarkSettings(record);
+  CopyWatermarkFields(watermark, profile.watermark);
+  UnpackWatermarkSettings(record, watermark);
   CopyText(record.externalHeaderFile, profile.externalHeaderFile);
   CopyText(record.emailAddress, profile.emailAddress);
   CopyOverlayNames(record, profile);

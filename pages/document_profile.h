@@ -14,6 +14,7 @@
 
 #include "color/color_settings.h"
 #include "exchange/settings_block.h"
+#include "pages/watermark_settings.h"
 
 namespace psui {
 
@@ -67,7 +68,7 @@ struct DocumentProfileRecord {
   int16_t complexOverlayCycle;
   int16_t watermarkCode;
   int16_t watermarkFirstPageOnly;
-  uint8_t watermark[148];
+  WatermarkSettingsRecord watermark;
   int16_t fontSubstitution;
   uint8_t reserved[20];
 };
@@ -90,10 +91,12 @@ bool IsNoDocumentProfile(std::string_view name);
 
 // The record's document settings. Texts are copied up to their terminator
 // (a field without one gives its first n-1 bytes); every byte the profile
-// does not hold a value in is zero.
+// does not hold a value in is zero, the bytes after the texts of the colour
+// and watermark groups included.
 DocumentProfileRecord PackDocumentProfile(const SettingsBlock& record);
 // Writes every field the profile holds back into the record (the colour
-// group through UnpackColorSettings); spare and reserved bytes are not read.
+// group through UnpackColorSettings, the watermark group through
+// UnpackWatermarkSettings); spare and reserved bytes are not read.
 // A text without a terminator is taken as its first n-1 bytes. Nothing else
 // of the record changes, documentProfileName included.
 void UnpackDocumentProfile(SettingsBlock& record, const DocumentProfileRecord& profile);

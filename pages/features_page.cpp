@@ -10,6 +10,7 @@
 #include "pages/features_rules.h"
 #include "pages/graphics_options_dialog.h"
 #include "pages/postscript_options_dialog.h"
+#include "pages/watermark_profiles.h"
 #include "ui/app_state.h"
 #include "ui/list_helpers.h"
 
@@ -120,7 +121,9 @@ void CFeatures::RunDocumentProfiles() {
                            PSUI_FIELD(fontSubstitution), PSUI_FIELD(documentProfileName)});
   CDocumentProfiles dialog;
   if (kept.RestoreUnlessOk(dialog.DoModal(hwnd_)) != IDOK) return;
-  // The stores hold what the applied profile names.
+  // The stores hold what the applied profile names ("Nessuno" included: a
+  // watermark name that is not empty is stored).
+  SaveWatermarkProfile(record);
   if (record.colorPreset == 0) SaveColorProfile(record);
   Load();
 }

@@ -41,11 +41,15 @@ const Placed kPlainFields[] = {
 };
 const Placed kTexts[] = {{"externalHeaderFile", 206}, {"emailAddress", 280}};
 constexpr size_t kColorsAt = 48;
+constexpr size_t kWatermarkAt = 442;
 constexpr size_t kOverlaysAt = 344;
 constexpr size_t kOverlayRowSize = 18;
 constexpr size_t kReservedAt = 592;
 // Texts of the colour group: offset in the group, width.
-const std::pair<size_t, size_t> kColorTexts[] = {{2, 32}, {52, 32}, {84, 32}, {116, 32}};
+using GroupTexts = std::vector<std::pair<size_t, size_t>>;
+const GroupTexts kColorTexts = {{2, 32}, {52, 32}, {84, 32}, {116, 32}};
+// Texts of the watermark group: name, text, font.
+const GroupTexts kWatermarkTexts = {{0, 32}, {32, 64}, {96, 32}};
 
 size_t RecordOffset(const char* name) { return FindSettingsField(name)->offset; }
 size_t RecordWidth(const char* name) { return FindSettingsField(name)->width; }
@@ -94,14 +98,28 @@ SettingsBlock DistinctRecord(uint8_t filler) {
     SetFieldText(record.overlays[row].fileName, "FORM" + std::to_string(row) + ".OVL");
     record.overlays[row].placement = static_cast<int16_t>(100 + row);
   }
+  SetFieldText(record.watermarkName, "Riservato");
+  SetFieldText(record.watermarkText, "USO INTERNO");
+  SetFieldText(record.watermarkFont, "Arial");
+  record.watermarkFontData = 0x1234;
+  record.watermarkStyle = 2;
+  record.watermarkSize = 96;
+  record.watermarkAngle = 30;
+  record.watermarkColor = 3;
+  record.watermarkIntensity = 70;
+  record.watermarkBehind = 0;
+  record.watermarkOutline = 1;
+  record.watermarkPosition = 1;
+  record.watermarkX = -120;
+  record.watermarkY = 250;
   return record;
 }
 
-// The colour group as a profile holds it: the bytes after each text's
+// A group of the record as a profile holds it: the bytes after each text's
 // terminator cleared.
-std::vector<uint8_t> ColorGroupCleared(const SettingsBlock& record) {
-  std::vector<uint8_t> group = Range(record, kColorGroup.offset, kColorGroup.size);
-  for (const auto& [at, width] : kColorTexts) {
+std::vector<uint8_t> GroupCleared(const SettingsBlock& record, FieldGroup group_at, const GroupTexts& texts) {
+  std::vector<uint8_t> group = Range(record, group_at.offset, group_at.size);
+  for (const auto& [at, width] : texts) {
     bool ended = false;
     for (size_t k = 0; k < width; ++k) {
       if (ended) group[at + k] = 0;
@@ -122,7 +140,9 @@ TEST(DocumentProfile, PackPutsEachFieldAtItsOffsetAndZerosEverySpareByte) {
   }
   EXPECT_EQ(Range(bytes, 206, 64), TextBytes("C:\\PS\\TESTATA.PS", 64));
   EXPECT_EQ(Range(bytes, 280, 64), TextBytes("ufficio@stampanti.example", 64));
-  EXPECT_EQ(Range(bytes, kColorsAt, 152), ColorGroupCleared(record));
+  EXPECT_EQ(Range(bytes, kColorsAt, 152), GroupCleared(record, kColorGroup, kColorTexts));
+  EXPECT_EQ(Range(bytes, kWatermarkAt, 148), GroupCleared(record, kWatermarkGroup, kWatermarkTexts));
+  EXPECT_EQ(Range(bytes, kWatermarkAt + 32, 64), TextBytes("USO INTERNO", 64));
   for (int row = 0; row < 5; ++row) {
     SCOPED_TRACE("overlay row " + std::to_string(row));
     const size_t at = kOverlaysAt + row * kOverlayRowSize;
@@ -137,7 +157,9 @@ TEST(DocumentProfile, TextsWithoutTerminatorArePackedAsTheirFirstBytes) {
   SettingsBlock record = DistinctRecord(0);
   std::memset(record.emailAddress, 'm', sizeof record.emailAddress);
   std::memset(record.overlays[2].fileName, 'o', sizeof record.overlays[2].fileName);
+  std::memset(record.watermarkText, 'w', sizeof record.watermarkText);
   const DocumentProfileRecord profile = PackDocumentProfile(record);
+  EXPECT_EQ(Range(Bytes(profile), kWatermarkAt + 32, 64), TextBytes(std::string(63, 'w'), 64));
   EXPECT_EQ(Range(Bytes(profile), 280, 64), TextBytes(std::string(63, 'm'), 64));
   EXPECT_EQ(Range(Bytes(profile), kOverlaysAt + 2 * kOverlayRowSize + 2, 14), TextBytes(std::string(12, 'o'), 14));
 }
@@ -151,6 +173,7 @@ std::vector<bool> HeldByProfile() {
   for (const Placed& field : kPlainFields) mark(RecordOffset(field.name), RecordWidth(field.name));
   for (const Placed& text : kTexts) mark(RecordOffset(text.name), RecordWidth(text.name));
   mark(kColorGroup.offset, kColorGroup.size);
+  mark(kWatermarkGroup.offset, kWatermarkGroup.size);
   mark(RecordOffset("overlays"), RecordWidth("overlays"));
   return held;
 }
@@ -163,6 +186,7 @@ TEST(DocumentProfile, UnpackWritesTheHeldFieldsOnlyAndReadsNoSpareByte) {
   std::memset(bytes + kReservedAt, 0x77, 20);
   std::memset(bytes + 206 + std::strlen("C:\\PS\\TESTATA.PS") + 1, 0x77, 10);
   for (int row = 0; row < 5; ++row) bytes[kOverlaysAt + row * kOverlayRowSize + 15] = 0x77;
+  std::memset(bytes + kWatermarkAt + 32 + std::strlen("USO INTERNO") + 1, 0x77, 10);
 
   SettingsBlock record;
   std::memset(&record, 0x5A, sizeof record);
@@ -189,10 +213,16 @@ TEST(DocumentProfile, UnpackWritesTheHeldFieldsOnlyAndReadsNoSpareByte) {
   EXPECT_EQ(int{record.rgbSourceMode}, 1);
   EXPECT_EQ(FieldText(record.overlays[3].fileName), "FORM3.OVL");
   EXPECT_EQ(int{record.overlays[4].placement}, 104);
+  EXPECT_EQ(FieldText(record.watermarkName), "Riservato");
+  EXPECT_EQ(FieldText(record.watermarkText), "USO INTERNO");
+  EXPECT_EQ(FieldText(record.watermarkFont), "Arial");
+  EXPECT_EQ(Range(record, kWatermarkGroup.offset + 128, 20), Range(source, kWatermarkGroup.offset + 128, 20))
+      << "the watermark's numbers";
   // The spare bytes reached nothing: the record's bytes after a text's
   // terminator are its own.
   EXPECT_EQ(uint8_t(record.externalHeaderFile[20]), 0x5A);
   EXPECT_EQ(uint8_t(record.overlays[0].fileName[12]), 0x5A);
+  EXPECT_EQ(uint8_t(record.watermarkText[15]), 0x5A);
 }
 
 TEST(DocumentProfile, RoundTripGivesTheSameProfile) {
@@ -212,6 +242,7 @@ TEST(DocumentProfile, StoredTextsWithoutTerminatorGiveTheirFirstBytesAndNothingB
   std::memset(profile.colors.colorProfileName, 'c', sizeof profile.colors.colorProfileName);
   std::memset(profile.colors.destinationProfileName, 'd', sizeof profile.colors.destinationProfileName);
   for (DocumentProfileOverlay& overlay : profile.overlays) std::memset(overlay.fileName, 'f', sizeof overlay.fileName);
+  std::memset(profile.watermark.watermarkFont, 'w', sizeof profile.watermark.watermarkFont);
   profile.jobTimeout = 120;
 
   SettingsBlock record;
@@ -222,7 +253,9 @@ TEST(DocumentProfile, StoredTextsWithoutTerminatorGiveTheirFirstBytesAndNothingB
   EXPECT_EQ(FieldText(record.colorProfileName), std::string(31, 'c'));
   EXPECT_EQ(FieldText(record.destinationProfileName), std::string(31, 'd'));
   for (const OverlayEntry& overlay : record.overlays) EXPECT_EQ(FieldText(overlay.fileName), std::string(12, 'f'));
+  EXPECT_EQ(FieldText(record.watermarkFont), std::string(31, 'w'));
   EXPECT_EQ(int{record.jobTimeout}, 120) << "the field after the header path is the profile's own";
+  EXPECT_EQ(int{record.watermarkFontData}, 0x1234) << "the field after the font is the profile's own";
   EXPECT_EQ(int{record.overlays[1].placement}, 101);
 }
 

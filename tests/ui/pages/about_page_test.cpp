@@ -7,6 +7,8 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/registry.h"
+#include "tests/support/registry_value_guard.h"
 #include "tests/ui/pages/features_test.h"
 #include "ui/message_box.h"
 
@@ -103,6 +105,27 @@ TEST_F(AboutPageTest, TheWebLinksAreDrawnByThePage) {
     EXPECT_EQ(GetWindowLongA(GetDlgItem(page, id), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW) << id;
   }
   EXPECT_EQ(GetWindowLongA(GetDlgItem(page, IDC_ABOUT_RESTORE_DEFAULTS), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+}
+
+TEST_F(AboutPageTest, TheWebLinksOpenTheirAddressesInTheBrowserShownAsItLikes) {
+  RegistryValueGuard browser(platform::RegistryRoot::kLocalMachine, "SOFTWARE\\CLASSES\\htmlfile\\shell\\open\\command",
+                             "");
+  ASSERT_EQ(browser.WriteString("C:\\browser.exe -nohome"), 0u);
+  OpenSheet(std::vector<int>{IDD_ABOUT});
+  HWND page = PageWindow(IDD_ABOUT);
+  ASSERT_TRUE(Click(page, IDC_ABOUT_WEB_LINK));
+  ASSERT_TRUE(Click(page, IDC_ABOUT_SHOP_LINK));
+  ASSERT_EQ(external.execCalls.size(), 2u);
+  // Each button opens the address it shows.
+  EXPECT_EQ(external.execCalls[0].commandLine, "C:\\browser.exe -nohome " + Text(page, IDC_ABOUT_WEB_LINK));
+  EXPECT_EQ(external.execCalls[0].commandLine, "C:\\browser.exe -nohome http://www.stampanti.example/");
+  EXPECT_EQ(external.execCalls[1].commandLine, "C:\\browser.exe -nohome " + Text(page, IDC_ABOUT_SHOP_LINK));
+  for (const ExecCall& call : external.execCalls) EXPECT_EQ(call.show, static_cast<UINT>(SW_SHOW));
+
+  // Without a registered command nothing starts.
+  ASSERT_EQ(browser.Delete(), 0u);
+  ASSERT_TRUE(Click(page, IDC_ABOUT_WEB_LINK));
+  EXPECT_EQ(external.execCalls.size(), 2u);
 }
 
 TEST_F(AboutPageTest, RestoreWritesTheDefaultsWhichThePagesShowWhenNextActivated) {

@@ -8,6 +8,7 @@
 
 #include "color/color_profile_store.h"
 #include "pages/document_profile.h"
+#include "pages/watermark_profiles.h"
 #include "tests/ui/pages/features_test.h"
 
 namespace psui::test {
@@ -131,6 +132,35 @@ TEST_F(DocumentProfilesTest, OkAppliesAStoredProfileAndThePageShowsIt) {
   // The page ran its activation steps again.
   EXPECT_EQ(ComboSelection(page, IDC_FEATURES_RESOLUTION), "1200 dpi");
   EXPECT_EQ(ComboSelection(page, IDC_FEATURES_COLOR_CONFIG), "Brochure");
+}
+
+TEST_F(DocumentProfilesTest, OkStoresTheWatermarkInForceUnderItsNameNessunoIncluded) {
+  StoreProfile("Riservati", [](SettingsBlock& r) {
+    SetFieldText(r.watermarkName, "Riservato");
+    SetFieldText(r.watermarkText, "USO INTERNO");
+    r.watermarkCode = 8;
+    r.watermarkSize = 96;
+  });
+  auto watermarkStored = [&]() {
+    const WatermarkSettingsRecord group = PackWatermarkSettings(record());
+    const uint8_t* bytes = reinterpret_cast<const uint8_t*>(&group);
+    return RegistryValueIs(WatermarkProfileKeyPath(record()), std::string(FieldText(record().watermarkName)),
+                           platform::kRegBinary, std::vector<uint8_t>(bytes, bytes + sizeof group));
+  };
+  Run([&](HWND dialog) {
+    ASSERT_TRUE(ChooseComboEntry(dialog, IDC_DOCPROFILES_NAME, "Riservati"));
+    EXPECT_TRUE(Click(dialog, IDOK));
+  });
+  EXPECT_EQ(FieldText(record().watermarkText), "USO INTERNO");
+  EXPECT_EQ(int{record().watermarkSize}, 96);
+  EXPECT_TRUE(watermarkStored()) << "the applied profile's watermark exists in its store";
+
+  SetFieldText(record().watermarkName, "Nessuno");
+  Run([&](HWND dialog) {
+    ASSERT_TRUE(Type(dialog, IDC_DOCPROFILES_NAME, "Nessuno"));  // applies nothing
+    EXPECT_TRUE(Click(dialog, IDOK));
+  });
+  EXPECT_TRUE(watermarkStored()) << "\"Nessuno\" is a name like any other";
 }
 
 TEST_F(DocumentProfilesTest, OkWithANewNameStoresTheSettingsAndKeepsThem) {
