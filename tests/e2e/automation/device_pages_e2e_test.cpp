@@ -14,6 +14,7 @@
 #include "exchange/frames.h"
 #include "exchange/settings_block.h"
 #include "platform/registry.h"
+#include "tests/e2e/automation/browser_recorder.h"
 #include "tests/support/child_process.h"
 #include "tests/support/registry_value_guard.h"
 #include "tests/support/test_files.h"
@@ -29,9 +30,6 @@ using test::UniqueFileName;
 constexpr char kFolder[] = "C:\\psui-e2e";
 constexpr char kLevelsAgent[] = "127.0.0.110";    // snmpd "levels"
 constexpr char kSilentPrinter[] = "127.0.0.111";  // nobody listening
-// Appends what the browser was asked to open, one address a line.
-constexpr char kBrowserBatch[] = "C:\\psui-e2e\\browser.bat";
-constexpr char kOpenedLinks[] = "C:\\psui-e2e\\opened-links.txt";
 
 std::string WindowsPath(std::string path) {
   for (char& c : path) c = c == '/' ? '\\' : c;
@@ -115,9 +113,13 @@ TEST_F(DevicePagesScript, SettingsOptionsWithoutAnAddress) {
   EXPECT_EQ(run.exitCode, 0u) << run.output;
   // The disk went and came back: collating is on again, and the settings
   // that need the disk (the overlay) were never reset. The twins decode to
-  // the same texts as their fields.
+  // the same texts as their fields. The Layout page, shown first, stores
+  // one-sided printing and one page per sheet for a printer without a
+  // duplex unit.
   const std::vector<std::string> expected = {
       "colorDevice: 0 -> 1",
+      "duplex: 0 -> 1",
+      "pagesPerSheet: 0 -> 1",
       "collate: 0 -> 1",
       "bin1Installed: 0 -> 1",
       "bin2Installed: 0 -> 1",
@@ -134,38 +136,14 @@ TEST_F(DevicePagesScript, SettingsOptionsWithoutAnAddress) {
 
 class ConsumablesScript : public DevicePagesScript {
  protected:
-  ConsumablesScript() {
-    // A browser that writes down what it was asked to open.
-    const char batch[] = "@echo %~1>>C:\\psui-e2e\\opened-links.txt\r\n";
-    test::WriteFileBytes(kBrowserBatch, batch, sizeof batch - 1);
-    DeleteFileA(kOpenedLinks);
-    browser_.WriteString(std::string(kBrowserBatch) + " \"%1\"");
-  }
-  ~ConsumablesScript() override { DeleteFileA(kOpenedLinks); }
-
-  // The addresses the browser was started with, once `count` have come
-  // (the batch runs in a process of its own).
-  std::vector<std::string> OpenedLinks(size_t count) {
-    std::vector<std::string> links;
-    for (int i = 0; i < 100; ++i) {
-      std::string text;
-      test::ReadFileBytes(kOpenedLinks, &text);
-      links = Lines(text);
-      if (links.size() >= count) break;
-      Sleep(100);
-    }
-    return links;
-  }
-
-  test::RegistryValueGuard browser_{RegistryRoot::kLocalMachine,
-                                     "SOFTWARE\\CLASSES\\htmlfile\\shell\\open\\command", ""};
+  test::BrowserRecorder browser_;
 };
 
 TEST_F(ConsumablesScript, LevelsOfAPrinterThatAnswers) {
   SetFieldText(record_.printerName, "PSUI Consumabili");
   Run run = RunScript("consumables.script", "IP_CONSUMABLES", kLevelsAgent);
   EXPECT_EQ(run.exitCode, 0u) << run.output;
-  EXPECT_EQ(OpenedLinks(2), (std::vector<std::string>{"http://negozio.stampanti.example/", kLevelsAgent}));
+  EXPECT_EQ(browser_.OpenedLinks(2), (std::vector<std::string>{"http://negozio.stampanti.example/", kLevelsAgent}));
   // The printer's own report set the options; the page showed them read-only.
   const std::vector<std::string> expected = {
       "colorDevice: 0 -> 1",

@@ -13,6 +13,7 @@
 #include "exchange/frames.h"
 #include "exchange/settings_block.h"
 #include "platform/registry.h"
+#include "tests/e2e/automation/browser_recorder.h"
 #include "tests/support/child_process.h"
 #include "tests/support/test_files.h"
 
@@ -291,11 +292,40 @@ TEST_F(FeaturesScript, RestoreDefaultsFromTheAboutPage) {
   r.watermarkCode = 3;
   r.watermarkFirstPageOnly = 1;
   SetFieldText(r.watermarkName, "COPIA");
+  SetFieldText(r.watermarkText, "COPIA");
+  SetFieldText(r.watermarkFont, "Arial");
+  r.watermarkFontData = 5;
+  r.watermarkStyle = 1;
+  r.watermarkSize = 96;
+  r.watermarkAngle = 30;
+  r.watermarkColor = 2;
+  r.watermarkIntensity = 70;
+  r.watermarkOutline = 1;
+  r.watermarkPosition = 1;
+  r.watermarkX = 10;
+  r.watermarkY = -20;
   r.fontSubstitution = 0;
   SetFieldText(r.documentProfileName, "Lettere");
+  // The printer's default font table and another one in force.
+  const std::string driverData = PrinterKey() + "\\PrinterDriverData";
+  const std::string defaults("Arial\0Helvetica\0Times New Roman\0Times\0\0", 39);
+  {
+    RegistryKey key;
+    ASSERT_EQ(RegistryKey::OpenOrCreate(RegistryRoot::kLocalMachine, driverData, key), platform::kRegOk);
+    ASSERT_EQ(key.WriteValue("DfltFontSub", platform::kRegBinary, defaults.data(), defaults.size()), platform::kRegOk);
+    const std::string inForce("Arial\0Courier\0\0", 16);
+    ASSERT_EQ(key.WriteValue("FontSub", platform::kRegBinary, inForce.data(), inForce.size()), platform::kRegOk);
+  }
+  test::BrowserRecorder browser;
 
   Run run = RunScript("restore-defaults.script");
   EXPECT_EQ(run.exitCode, 0u) << run.output;
+  // Each link opened the address it shows.
+  EXPECT_EQ(browser.OpenedLinks(2),
+            (std::vector<std::string>{"http://www.stampanti.example/", "http://negozio.stampanti.example/"}));
+  uint32_t type = 0;
+  EXPECT_EQ(StoredValue(driverData, "FontSub", &type), std::vector<uint8_t>(defaults.begin(), defaults.end()));
+  EXPECT_EQ(type, platform::kRegBinary);
   // The PPD's defaults: A4 (9), PrinterDefault (246), Upper (1), 600dpi (2).
   // driverWord2, the option flags and documentProfileName stay.
   const std::vector<std::string> expected = {
@@ -364,6 +394,18 @@ TEST_F(FeaturesScript, RestoreDefaultsFromTheAboutPage) {
       "watermarkCode: 3 -> 1",
       "watermarkFirstPageOnly: 1 -> 0",
       "watermarkName: \"COPIA\" -> \"Nessuno\"",
+      "watermarkText: \"COPIA\" -> \"Filigrana\"",
+      "watermarkFont: \"Arial\" -> \"Courier New\"",
+      "watermarkStyle: 1 -> 0",
+      "watermarkSize: 96 -> 72",
+      "watermarkAngle: 30 -> 45",
+      "watermarkColor: 2 -> 0",
+      "watermarkIntensity: 70 -> 50",
+      "watermarkBehind: 0 -> 1",
+      "watermarkOutline: 1 -> 0",
+      "watermarkPosition: 1 -> 0",
+      "watermarkX: 10 -> 0",
+      "watermarkY: -20 -> 0",
       "fontSubstitution: 0 -> 1",
   };
   EXPECT_EQ(run.changed, expected) << run.output;
