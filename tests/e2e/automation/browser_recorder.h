@@ -32,18 +32,9 @@ class BrowserRecorder {
   std::vector<std::string> OpenedLinks(size_t count) const {
     std::vector<std::string> links;
     for (int i = 0; i < 100; ++i) {
-      links.clear();
       std::string text;
       ReadFileBytes(kOpened, &text);
-      size_t start = 0;
-      while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!line.empty()) links.push_back(line);
-        start = end + 1;
-      }
+      links = TextLines(text);
       if (links.size() >= count) break;
       Sleep(100);
     }

@@ -33,20 +33,6 @@ std::string WindowsPath(std::string path) {
   return "Z:" + path;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!line.empty()) lines.push_back(line);
-    start = end + 1;
-  }
-  return lines;
-}
-
 // Deletes a key with everything under it.
 void DeleteTree(const std::string& path) {
   RegistryKey key;
@@ -132,7 +118,7 @@ class FeaturesScript : public ::testing::Test {
       EXPECT_TRUE(diff.Start(ProgramBeside("settings_tool.exe"), "diff " + record_file + " " + answer_file,
                              UniqueFileName("features-diff", ".log")));
       EXPECT_TRUE(diff.Wait(30000, &diff_code));
-      run.changed = Lines(diff.Output());
+      run.changed = test::TextLines(diff.Output());
     }
     DeleteFileA(record_file.c_str());
     DeleteFileA(answer_file.c_str());
