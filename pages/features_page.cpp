@@ -34,7 +34,12 @@ bool CFeatures::OnKillActive() {
 
 bool CFeatures::OnCommand(int id, int code, HWND) {
   if (id == IDC_FEATURES_RESOLUTION || id == IDC_FEATURES_COLOR_CONFIG) {
-    if (code != CBN_CLOSEUP) return false;
+    ComboChoice& choice = id == IDC_FEATURES_RESOLUTION ? resolutionChoice_ : colorChoice_;
+    // Closing the list takes the entry shown, changed or not; a keyboard
+    // choice in the closed list, which closes nothing, is taken too, or the
+    // list would show one value while the record holds another.
+    const bool chosen = choice.Completes(Item<ComboBox>(id), code);
+    if (!chosen && code != CBN_CLOSEUP) return false;
     if (id == IDC_FEATURES_RESOLUTION) {
       OnResolutionChosen();
     } else {

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "resources/resource.h"
+#include "ui/combo_choice.h"
 #include "ui/controls.h"
 #include "ui/property_page.h"
 
@@ -38,6 +39,9 @@ class CFeatures : public PropertyPage {
   void RunPostScriptOptions();
   void RunDocumentOptions();
   void RunDocumentProfiles();
+
+  ComboChoice resolutionChoice_;
+  ComboChoice colorChoice_;
 };
 
 }  // namespace psui

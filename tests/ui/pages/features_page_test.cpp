@@ -107,9 +107,10 @@ TEST_F(FeaturesPageTest, ChoosingAResolutionStoresItsCodeAndDotsPerInch) {
   ASSERT_TRUE(ChooseComboEntry(page, IDC_FEATURES_RESOLUTION, "300 dpi"));
   EXPECT_EQ(int{record().resolution}, 1);
   EXPECT_EQ(int32_t{record().resolutionDpi}, 300);
-  // A keyboard choice with the list closed is taken only when it closes up.
+  // A keyboard choice with the list closed is taken as the list shows it.
   ASSERT_TRUE(ChooseComboEntryByKey(page, IDC_FEATURES_RESOLUTION, "600 dpi"));
-  EXPECT_EQ(int{record().resolution}, 1);
+  EXPECT_EQ(int{record().resolution}, 2);
+  EXPECT_EQ(int32_t{record().resolutionDpi}, 600);
 }
 
 TEST_F(FeaturesPageTest, ChoosingAColourConfigurationStoresItsNameAndSettings) {
@@ -122,6 +123,10 @@ TEST_F(FeaturesPageTest, ChoosingAColourConfigurationStoresItsNameAndSettings) {
   EXPECT_EQ(int{record().colorModel}, 0);
   EXPECT_EQ(int{record().negativeImage}, 0);
   EXPECT_EQ(int{record().graphicsIntent}, 1);
+
+  ASSERT_TRUE(ChooseComboEntryByKey(page, IDC_FEATURES_COLOR_CONFIG, "Presentazione"));
+  EXPECT_EQ(FieldText(record().colorProfileName), "Presentazione");
+  EXPECT_EQ(int{record().colorPreset}, 13);
 }
 
 TEST_F(FeaturesPageTest, LeavingAt1200DpiSwitchesTonerSavingOffAndAt600DpiDoesNot) {
