@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,9 @@ class BrowserRecorder {
   BrowserRecorder(const BrowserRecorder&) = delete;
   BrowserRecorder& operator=(const BrowserRecorder&) = delete;
 
-  // The addresses the browser was started with, once `count` have come or
-  // ten seconds have passed (each start runs in a process of its own).
+  // The addresses the browser was started with, sorted, once `count` have
+  // come or ten seconds have passed: each start runs in a process of its
+  // own, so they may be written in either order.
   std::vector<std::string> OpenedLinks(size_t count) const {
     std::vector<std::string> links;
     for (int i = 0; i < 100; ++i) {
@@ -38,6 +40,7 @@ class BrowserRecorder {
       if (links.size() >= count) break;
       Sleep(100);
     }
+    std::sort(links.begin(), links.end());
     return links;
   }
 

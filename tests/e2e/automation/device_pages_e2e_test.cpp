@@ -128,7 +128,7 @@ TEST_F(ConsumablesScript, LevelsOfAPrinterThatAnswers) {
   SetFieldText(record_.printerName, "PSUI Consumabili");
   Run run = RunScript("consumables.script", "IP_CONSUMABLES", kLevelsAgent);
   EXPECT_EQ(run.exitCode, 0u) << run.output;
-  EXPECT_EQ(browser_.OpenedLinks(2), (std::vector<std::string>{"http://negozio.stampanti.example/", kLevelsAgent}));
+  EXPECT_EQ(browser_.OpenedLinks(2), (std::vector<std::string>{kLevelsAgent, "http://negozio.stampanti.example/"}));
   // The printer's own report set the options; the page showed them read-only.
   const std::vector<std::string> expected = {
       "colorDevice: 0 -> 1",

@@ -308,7 +308,7 @@ TEST_F(FeaturesScript, RestoreDefaultsFromTheAboutPage) {
   EXPECT_EQ(run.exitCode, 0u) << run.output;
   // Each link opened the address it shows.
   EXPECT_EQ(browser.OpenedLinks(2),
-            (std::vector<std::string>{"http://www.stampanti.example/", "http://negozio.stampanti.example/"}));
+            (std::vector<std::string>{"http://negozio.stampanti.example/", "http://www.stampanti.example/"}));
   uint32_t type = 0;
   EXPECT_EQ(StoredValue(driverData, "FontSub", &type), std::vector<uint8_t>(defaults.begin(), defaults.end()));
   EXPECT_EQ(type, platform::kRegBinary);
