@@ -234,6 +234,57 @@ TEST_F(HarnessTest, AnUnexpectedDialogIsCancelledOnceAndCommitsNothing) {
   EXPECT_EQ(page.dialogEvents, (Events{"cancel"})) << "OK was never pressed after Cancel";
 }
 
+// Another program's dialog (here the system's version dialog), shown while a
+// test runs (other tests run their programs on the same desktop), is none of
+// the responder's business: it answers the windows of its own thread only.
+TEST_F(HarnessTest, AnotherProgramsDialogIsLeftAlone) {
+  char command[] = "winver.exe";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  ASSERT_TRUE(CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+  struct Search {
+    DWORD process;
+    HWND found;
+  } search = {process.dwProcessId, nullptr};
+  auto find = [](HWND window, LPARAM data) -> BOOL {
+    auto* s = reinterpret_cast<Search*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (owner == s->process && std::string(name) == "#32770" && IsWindowVisible(window)) s->found = window;
+    return s->found == nullptr;
+  };
+  for (int i = 0; i < 500 && !search.found; ++i) {
+    PumpMessages();
+    Sleep(10);
+    EnumWindows(find, reinterpret_cast<LPARAM>(&search));
+  }
+  ASSERT_NE(search.found, nullptr) << "winver showed no dialog";
+  // The other program is in front when this thread's active window goes:
+  // the system then activates the next window, the other program's, from
+  // this thread.
+  HWND mine = CreateWindowExA(0, "#32770", "Finestra mia", WS_POPUP | WS_CAPTION | WS_VISIBLE, 80, 80, 200, 100,
+                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  responder.Ignore(mine);
+  PumpMessages();
+  SetForegroundWindow(search.found);
+  PumpMessages();
+  SetActiveWindow(mine);
+  PumpMessages();
+  DestroyWindow(mine);
+  for (int i = 0; i < 50; ++i) {
+    PumpMessages();
+    Sleep(10);
+  }
+  EXPECT_TRUE(IsWindow(search.found) && IsWindowVisible(search.found)) << "the other program's dialog was answered";
+  TerminateProcess(process.hProcess, 0);
+  WaitForSingleObject(process.hProcess, 5000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
 TEST_F(HarnessTest, ModalDialogsRunScriptedActions) {
   responder.ExpectDialog("Dialogo di prova", [](HWND dialog) {
     EXPECT_TRUE(Type(dialog, kDialogEdit, "ciao"));

@@ -37,6 +37,8 @@ bool IsDialogWindow(HWND window) {
   return std::string(name) == "#32770" && !(GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD);
 }
 
+bool IsOwnWindow(HWND window) { return GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId(); }
+
 // Ends a window nobody expected by pressing one button, the one that
 // commits nothing (Cancel, else No, ...), as Escape would; returns it. A
 // second press would reach a dialog that EndDialog has only hidden, so one
@@ -120,7 +122,10 @@ std::string ModalResponder::MessageBoxText(HWND box) { return Text(box, kMessage
 
 LRESULT CALLBACK ModalResponder::HookProc(int code, WPARAM wparam, LPARAM lparam) {
   HWND window = reinterpret_cast<HWND>(wparam);
-  if (code == HCBT_ACTIVATE && IsDialogWindow(window) && !IgnoredByAny(window) &&
+  // This thread may be asked to activate another program's window (the one
+  // in front when its own active window goes): that window is not ours to
+  // answer.
+  if (code == HCBT_ACTIVATE && IsDialogWindow(window) && IsOwnWindow(window) && !IgnoredByAny(window) &&
       !shared.handled.count(window)) {
     shared.handled.insert(window);
     // Act once the window's modal loop runs, not while it is being activated.
