@@ -234,6 +234,21 @@ TEST_F(HarnessTest, AnUnexpectedDialogIsCancelledOnceAndCommitsNothing) {
   EXPECT_EQ(page.dialogEvents, (Events{"cancel"})) << "OK was never pressed after Cancel";
 }
 
+struct ProcessDialogSearch {
+  DWORD process;
+  HWND found;
+};
+
+BOOL CALLBACK FindProcessDialog(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<ProcessDialogSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (owner == search->process && std::string(name) == "#32770" && IsWindowVisible(window)) search->found = window;
+  return search->found == nullptr;
+}
+
 // Another program's dialog (here the system's version dialog), shown while a
 // test runs (other tests run their programs on the same desktop), is none of
 // the responder's business: it answers the windows of its own thread only.
@@ -243,23 +258,11 @@ TEST_F(HarnessTest, AnotherProgramsDialogIsLeftAlone) {
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
   ASSERT_TRUE(CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
-  struct Search {
-    DWORD process;
-    HWND found;
-  } search = {process.dwProcessId, nullptr};
-  auto find = [](HWND window, LPARAM data) -> BOOL {
-    auto* s = reinterpret_cast<Search*>(data);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (owner == s->process && std::string(name) == "#32770" && IsWindowVisible(window)) s->found = window;
-    return s->found == nullptr;
-  };
+  ProcessDialogSearch search = {process.dwProcessId, nullptr};
   for (int i = 0; i < 500 && !search.found; ++i) {
     PumpMessages();
     Sleep(10);
-    EnumWindows(find, reinterpret_cast<LPARAM>(&search));
+    EnumWindows(FindProcessDialog, reinterpret_cast<LPARAM>(&search));
   }
   ASSERT_NE(search.found, nullptr) << "winver showed no dialog";
   // The other program is in front when this thread's active window goes:
