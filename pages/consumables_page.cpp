@@ -63,10 +63,10 @@ bool CConsumables::OnCommand(int id, int code, HWND) {
       Refresh();
       return true;
     case IDC_CONSUMABLES_SHOP_LINK:
-      OpenInBrowser(LoadText(IDS_SHOP_ADDRESS));
+      OpenInBrowser(LoadText(IDS_SHOP_ADDRESS), SW_SHOWNORMAL);
       return true;
     case IDC_CONSUMABLES_PRINTER_LINK:
-      OpenInBrowser(FieldText(TheApp().settings.printerAddress));
+      OpenInBrowser(FieldText(TheApp().settings.printerAddress), SW_SHOWNORMAL);
       return true;
     default:
       return false;

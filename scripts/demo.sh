@@ -7,6 +7,8 @@
 #                              screenshot of each to out/screenshots/, presses OK,
 #                              then shows the device pages once more with a
 #                              printer that does not answer (samples/demo-offline.script)
+#                              and the Features page on the black-and-white
+#                              sample PPD (samples/demo-mono.script)
 # Both end by printing the record fields that changed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -22,7 +24,7 @@ mkdir -p build out
 cmake -S . -B build/native >build/native.demo.log 2>&1
 cmake --build build/native --target settings_tool -j2 >>build/native.demo.log 2>&1
 cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw64.cmake >build/win64.demo.log 2>&1
-cmake --build build/win64 --target psui driver_sim color_gallery -j2 >>build/win64.demo.log 2>&1
+cmake --build build/win64 --target psui driver_sim -j2 >>build/win64.demo.log 2>&1
 
 tool=build/native/bin/settings_tool
 bin=build/win64/bin
@@ -59,11 +61,14 @@ trap cleanup EXIT
 . build/win64/wine-session.env
 mkdir -p "$WINEPREFIX/drive_c/psui"
 cp samples/psui-color.ppd "$WINEPREFIX/drive_c/psui/PSUICLR.ppd"
+cp samples/psui-mono.ppd "$WINEPREFIX/drive_c/psui/PSUIMONO.ppd"
 # The printer's stores as samples/demo.reg has them: its resident fonts and
-# default font table; no watermark profiles and no table in force from an
-# earlier run.
+# default font table; no watermark, colour or document profiles and no table
+# in force from an earlier run.
 printer_key='HKLM\System\CurrentControlSet\Control\Print\Printers\PSUI Color Laser'
 scripts/wine-run.sh build/win64 60 reg delete "$printer_key\Watermark Profiles" /f >/dev/null 2>&1 || true
+scripts/wine-run.sh build/win64 60 reg delete "$printer_key\Color Profiles" /f >/dev/null 2>&1 || true
+scripts/wine-run.sh build/win64 60 reg delete "$printer_key\Custom Document Profiles" /f >/dev/null 2>&1 || true
 scripts/wine-run.sh build/win64 60 reg delete "$printer_key\PrinterDriverData" /f >/dev/null 2>&1 || true
 scripts/wine-run.sh build/win64 60 regedit /S "Z:${root//\//\\}\\samples\\demo.reg" >/dev/null 2>&1 ||
   echo "== samples/demo.reg was not imported"
@@ -72,18 +77,8 @@ args=(--record "$demo/sent.record" --answer "$demo/answer.frame" --launch "$bin/
       --printer-port IP_127.0.0.61 --printer-address $agent)
 set +e
 if [ $headless -eq 1 ]; then
-  # The colour dialogs, which no page opens yet: run for real by their
-  # gallery program on the sample PPD with seeded colour stores.
-  echo "== colour dialogs (color_gallery)"
-  if scripts/wine-run.sh build/win64 60 "$bin/color_gallery.exe" "$root/samples/psui-color.ppd" "$root/$demo" \
-      >/dev/null; then
-    for picture in "$demo"/color-*.bmp; do
-      convert "$picture" "out/screenshots/$(basename "${picture%.bmp}").png"
-    done
-  else
-    echo "   color_gallery failed"
-  fi
   cp samples/demo.script "$demo/demo.script"
+  cp samples/demo-mono.script "$demo/demo-mono.script"
   # driver_sim asks for each screenshot with NAME.req beside the script and
   # waits for NAME.done: a Windows program cannot wait on a Linux one.
   (
@@ -103,6 +98,15 @@ if [ $headless -eq 1 ]; then
   echo "== driver_sim --script samples/demo.script"
   scripts/wine-run.sh build/win64 300 "$bin/driver_sim.exe" "${args[@]}" --script "$demo/demo.script"
   code=$?
+  # A second pass on the black-and-white sample PPD: the Features page
+  # without its colour group.
+  sed 's/PSUICLR/PSUIMONO/' samples/settings.json >"$demo/mono.json"
+  $tool encode "$demo/mono.json" "$demo/empty.record" "$demo/mono.record"
+  echo "== driver_sim --script samples/demo-mono.script (psui-mono.ppd)"
+  scripts/wine-run.sh build/win64 120 "$bin/driver_sim.exe" --record "$demo/mono.record" \
+      --answer "$demo/mono.frame" --launch "$bin/psui.exe" --script "$demo/demo-mono.script"
+  mono_code=$?
+  [ $mono_code -eq 2 ] || { echo "== the mono pass ended with $mono_code"; [ $code -ne 0 ] || code=3; }
   # A second pass with a printer that does not answer (nobody listens on
   # that address): the device pages as they look offline.
   cp samples/demo-offline.script "$demo/demo-offline.script"

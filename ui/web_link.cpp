@@ -7,11 +7,11 @@
 
 namespace psui {
 
-bool OpenInBrowser(std::string_view address) {
+bool OpenInBrowser(std::string_view address, int showCommand) {
   std::optional<std::string> command = BrowserCommandLine(address);
   if (!command) return false;
   // WinExec reports success with a value above 31.
-  return External().winExec(command->c_str(), SW_SHOWNORMAL) > 31;
+  return External().winExec(command->c_str(), static_cast<UINT>(showCommand)) > 31;
 }
 
 }  // namespace psui

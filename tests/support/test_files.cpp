@@ -26,6 +26,20 @@ bool WriteFileBytes(const std::string& path, const void* data, size_t size) {
   return static_cast<bool>(out);
 }
 
+std::vector<std::string> TextLines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty()) lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
 std::string UniqueFileName(const std::string& stem, const std::string& extension) {
   static int counter = 0;
   return stem + "-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + extension;

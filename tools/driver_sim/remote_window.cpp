@@ -58,6 +58,7 @@ static bool ClassIs(HWND window, const char* name) {
 }
 
 bool IsComboBox(HWND window) { return ClassIs(window, "ComboBox"); }
+bool IsExtendedComboBox(HWND window) { return ClassIs(window, WC_COMBOBOXEXA); }
 bool IsListBox(HWND window) { return ClassIs(window, "ListBox"); }
 bool IsEditControl(HWND window) { return ClassIs(window, "Edit"); }
 bool IsUpDown(HWND window) { return ClassIs(window, UPDOWN_CLASSA); }

@@ -34,6 +34,8 @@ std::optional<std::vector<std::wstring>> RemoteItems(HWND control);
 std::optional<int> RemoteSelection(HWND control);
 
 bool IsComboBox(HWND window);
+// An extended combo box (the name field of the system's file dialogs).
+bool IsExtendedComboBox(HWND window);
 bool IsListBox(HWND window);
 bool IsEditControl(HWND window);
 bool IsUpDown(HWND window);

@@ -293,6 +293,11 @@ ScriptRunner::Outcome ScriptRunner::TypeText(const ScriptLine& line) {
   if (IsComboBox(control)) {
     edit = FindWindowExW(control, nullptr, L"Edit", nullptr);
     if (!edit) return {false, "combo box " + id + " has no edit field"};
+  } else if (IsExtendedComboBox(control)) {
+    // Its edit field belongs to the combo box inside it.
+    HWND inner = FindWindowExW(control, nullptr, L"ComboBox", nullptr);
+    edit = inner ? FindWindowExW(inner, nullptr, L"Edit", nullptr) : nullptr;
+    if (!edit) return {false, "extended combo box " + id + " has no edit field"};
   } else if (!IsEditControl(control)) {
     return {false, "control " + id + " takes no typing"};
   }

@@ -1,6 +1,7 @@
 // A printer of its own for each test that touches a printer's stores: its
-// watermark profiles and driver data (in memory natively, the real registry
-// under Wine) are removed before and after the test.
+// watermark, colour and document profiles and driver data (in memory
+// natively, the real registry under Wine) are removed before and after the
+// test.
 #pragma once
 
 #include <cstring>
@@ -46,6 +47,8 @@ class PrinterScope {
     using platform::RegistryKey;
     using platform::RegistryRoot;
     RegistryKey::DeleteKey(RegistryRoot::kLocalMachine, Key("Watermark Profiles"));
+    RegistryKey::DeleteKey(RegistryRoot::kLocalMachine, Key("Color Profiles"));
+    RegistryKey::DeleteKey(RegistryRoot::kLocalMachine, Key("Custom Document Profiles"));
     RegistryKey::DeleteKey(RegistryRoot::kLocalMachine, Key("PrinterDriverData"));
     RegistryKey::DeleteKey(RegistryRoot::kLocalMachine, PrinterKey());
   }

@@ -115,10 +115,12 @@ TEST(Automation, DocumentModeHasSixPagesAndOkAnswersWithTheRecord) {
   // Start-up's changes, the landscape click and what the pages store for a
   // record of zeros: the Paper page's first size (the custom one) with its
   // first source and type and the upper tray; back on Layout, the custom
-  // size drops the booklet and the pages list's first code is stored.
+  // size drops the booklet and the pages list's first code is stored; the
+  // Features page's colour list settles the preset of a record of zeros (no
+  // preset) on "Auto".
   std::vector<std::string> expected = {"outputBin: 0 -> 1",     "colorDevice: 0 -> 1", "orientation: 0 -> 2",
                                        "pagesPerSheet: 0 -> 1", "paperSize: 0 -> 257", "inputSlot: 0 -> 257",
-                                       "mediaType: 0 -> 246"};
+                                       "mediaType: 0 -> 246",   "colorPreset: 0 -> 1"};
   expected.insert(expected.end(), kStartUpChanges.begin() + 1, kStartUpChanges.end());
   EXPECT_EQ(run.Changes(), expected) << run.output;
 }

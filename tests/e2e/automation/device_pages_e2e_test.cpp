@@ -14,6 +14,7 @@
 #include "exchange/frames.h"
 #include "exchange/settings_block.h"
 #include "platform/registry.h"
+#include "tests/e2e/automation/browser_recorder.h"
 #include "tests/support/child_process.h"
 #include "tests/support/registry_value_guard.h"
 #include "tests/support/test_files.h"
@@ -29,27 +30,10 @@ using test::UniqueFileName;
 constexpr char kFolder[] = "C:\\psui-e2e";
 constexpr char kLevelsAgent[] = "127.0.0.110";    // snmpd "levels"
 constexpr char kSilentPrinter[] = "127.0.0.111";  // nobody listening
-// Appends what the browser was asked to open, one address a line.
-constexpr char kBrowserBatch[] = "C:\\psui-e2e\\browser.bat";
-constexpr char kOpenedLinks[] = "C:\\psui-e2e\\opened-links.txt";
 
 std::string WindowsPath(std::string path) {
   for (char& c : path) c = c == '/' ? '\\' : c;
   return "Z:" + path;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!line.empty()) lines.push_back(line);
-    start = end + 1;
-  }
-  return lines;
 }
 
 class DevicePagesScript : public ::testing::Test {
@@ -97,7 +81,7 @@ class DevicePagesScript : public ::testing::Test {
       EXPECT_TRUE(diff.Start(ProgramBeside("settings_tool.exe"), "diff " + record_file + " " + answer_file,
                              UniqueFileName("device-diff", ".log")));
       EXPECT_TRUE(diff.Wait(30000, &diff_code));
-      run.changed = Lines(diff.Output());
+      run.changed = test::TextLines(diff.Output());
     }
     DeleteFileA(record_file.c_str());
     DeleteFileA(answer_file.c_str());
@@ -137,38 +121,14 @@ TEST_F(DevicePagesScript, SettingsOptionsWithoutAnAddress) {
 
 class ConsumablesScript : public DevicePagesScript {
  protected:
-  ConsumablesScript() {
-    // A browser that writes down what it was asked to open.
-    const char batch[] = "@echo %~1>>C:\\psui-e2e\\opened-links.txt\r\n";
-    test::WriteFileBytes(kBrowserBatch, batch, sizeof batch - 1);
-    DeleteFileA(kOpenedLinks);
-    browser_.WriteString(std::string(kBrowserBatch) + " \"%1\"");
-  }
-  ~ConsumablesScript() override { DeleteFileA(kOpenedLinks); }
-
-  // The addresses the browser was started with, once `count` have come
-  // (the batch runs in a process of its own).
-  std::vector<std::string> OpenedLinks(size_t count) {
-    std::vector<std::string> links;
-    for (int i = 0; i < 100; ++i) {
-      std::string text;
-      test::ReadFileBytes(kOpenedLinks, &text);
-      links = Lines(text);
-      if (links.size() >= count) break;
-      Sleep(100);
-    }
-    return links;
-  }
-
-  test::RegistryValueGuard browser_{RegistryRoot::kLocalMachine,
-                                     "SOFTWARE\\CLASSES\\htmlfile\\shell\\open\\command", ""};
+  test::BrowserRecorder browser_;
 };
 
 TEST_F(ConsumablesScript, LevelsOfAPrinterThatAnswers) {
   SetFieldText(record_.printerName, "PSUI Consumabili");
   Run run = RunScript("consumables.script", "IP_CONSUMABLES", kLevelsAgent);
   EXPECT_EQ(run.exitCode, 0u) << run.output;
-  EXPECT_EQ(OpenedLinks(2), (std::vector<std::string>{"http://negozio.stampanti.example/", kLevelsAgent}));
+  EXPECT_EQ(browser_.OpenedLinks(2), (std::vector<std::string>{kLevelsAgent, "http://negozio.stampanti.example/"}));
   // The printer's own report set the options; the page showed them read-only.
   const std::vector<std::string> expected = {
       "colorDevice: 0 -> 1",

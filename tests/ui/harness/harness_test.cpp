@@ -128,6 +128,20 @@ TEST_F(HarnessTest, TypingIntoAnEditableComboClearsItsSelectionAndNotifiesEachKe
   EXPECT_FALSE(Type(Page(), kCombo, "A4")) << "a drop-down list has no edit field";
 }
 
+TEST_F(HarnessTest, TypingIntoAnExtendedComboReachesTheEditOfItsComboBox) {
+  // As the system's file dialogs have their name field.
+  HWND extended = CreateWindowExA(0, WC_COMBOBOXEXA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN,
+                                  0, 0, 120, 100, Page(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(4242)),
+                                  GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(extended, nullptr);
+  HWND edit = reinterpret_cast<HWND>(SendMessageA(extended, CBEM_GETEDITCONTROL, 0, 0));
+  ASSERT_NE(edit, nullptr);
+  ASSERT_TRUE(Type(Page(), 4242, "C:\\prova.ps"));
+  EXPECT_EQ(WindowText(edit), "C:\\prova.ps");
+  EXPECT_EQ(GetFocus(), edit);
+  DestroyWindow(extended);
+}
+
 // Why the harness types keystrokes: under Wine, setting the text of a combo
 // box's edit field (WM_SETTEXT) changes the text without any change
 // notification, while a plain edit still sends EN_CHANGE for it.
@@ -218,6 +232,60 @@ TEST_F(HarnessTest, AnUnexpectedDialogIsCancelledOnceAndCommitsNothing) {
   EXPECT_NONFATAL_FAILURE(Click(Page(), kOpenDialog), "unexpected dialog \"Dialogo di prova\"");
   EXPECT_EQ(page.dialogResult, IDCANCEL);
   EXPECT_EQ(page.dialogEvents, (Events{"cancel"})) << "OK was never pressed after Cancel";
+}
+
+struct ProcessDialogSearch {
+  DWORD process;
+  HWND found;
+};
+
+BOOL CALLBACK FindProcessDialog(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<ProcessDialogSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (owner == search->process && std::string(name) == "#32770" && IsWindowVisible(window)) search->found = window;
+  return search->found == nullptr;
+}
+
+// Another program's dialog (here the system's version dialog), shown while a
+// test runs (other tests run their programs on the same desktop), is none of
+// the responder's business: it answers the windows of its own thread only.
+TEST_F(HarnessTest, AnotherProgramsDialogIsLeftAlone) {
+  char command[] = "winver.exe";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  ASSERT_TRUE(CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+  ProcessDialogSearch search = {process.dwProcessId, nullptr};
+  for (int i = 0; i < 500 && !search.found; ++i) {
+    PumpMessages();
+    Sleep(10);
+    EnumWindows(FindProcessDialog, reinterpret_cast<LPARAM>(&search));
+  }
+  ASSERT_NE(search.found, nullptr) << "winver showed no dialog";
+  // The other program is in front when this thread's active window goes:
+  // the system then activates the next window, the other program's, from
+  // this thread.
+  HWND mine = CreateWindowExA(0, "#32770", "Finestra mia", WS_POPUP | WS_CAPTION | WS_VISIBLE, 80, 80, 200, 100,
+                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  responder.Ignore(mine);
+  PumpMessages();
+  SetForegroundWindow(search.found);
+  PumpMessages();
+  SetActiveWindow(mine);
+  PumpMessages();
+  DestroyWindow(mine);
+  for (int i = 0; i < 50; ++i) {
+    PumpMessages();
+    Sleep(10);
+  }
+  EXPECT_TRUE(IsWindow(search.found) && IsWindowVisible(search.found)) << "the other program's dialog was answered";
+  TerminateProcess(process.hProcess, 0);
+  WaitForSingleObject(process.hProcess, 5000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
 }
 
 TEST_F(HarnessTest, ModalDialogsRunScriptedActions) {

@@ -31,16 +31,13 @@ struct Shared {
 };
 Shared shared;
 
-// Wine runs the activation hook for other processes' windows too (seen when
-// test programs run side by side on one desktop): only ours are answered.
 bool IsDialogWindow(HWND window) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process != GetCurrentProcessId()) return false;
   char name[32] = {};
   GetClassNameA(window, name, sizeof name);
   return std::string(name) == "#32770" && !(GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD);
 }
+
+bool IsOwnWindow(HWND window) { return GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId(); }
 
 // Ends a window nobody expected by pressing one button, the one that
 // commits nothing (Cancel, else No, ...), as Escape would; returns it. A
@@ -125,7 +122,10 @@ std::string ModalResponder::MessageBoxText(HWND box) { return Text(box, kMessage
 
 LRESULT CALLBACK ModalResponder::HookProc(int code, WPARAM wparam, LPARAM lparam) {
   HWND window = reinterpret_cast<HWND>(wparam);
-  if (code == HCBT_ACTIVATE && IsDialogWindow(window) && !IgnoredByAny(window) &&
+  // This thread may be asked to activate another program's window (the one
+  // in front when its own active window goes): that window is not ours to
+  // answer.
+  if (code == HCBT_ACTIVATE && IsDialogWindow(window) && IsOwnWindow(window) && !IgnoredByAny(window) &&
       !shared.handled.count(window)) {
     shared.handled.insert(window);
     // Act once the window's modal loop runs, not while it is being activated.

@@ -171,7 +171,14 @@ namespace {
   HWND control;
   if (auto usable = Usable(dialog, id, &control); !usable) return usable;
   *edit = control;
-  if (ClassIs(control, "ComboBox")) {
+  if (ClassIs(control, WC_COMBOBOXEXA)) {
+    // An extended combo box (the file dialogs' name field) has an edit of
+    // its own beside its list.
+    *edit = reinterpret_cast<HWND>(SendMessageA(control, CBEM_GETEDITCONTROL, 0, 0));
+    if (!*edit || !ClassIs(*edit, "Edit")) {
+      return ::testing::AssertionFailure() << "extended combo box " << id << " has no edit field";
+    }
+  } else if (ClassIs(control, "ComboBox")) {
     COMBOBOXINFO info = {};
     info.cbSize = sizeof info;
     GetComboBoxInfo(control, &info);

@@ -31,7 +31,7 @@ void PumpMessages();
 // Presses a button, check box or radio button (BM_CLICK).
 ::testing::AssertionResult Click(HWND dialog, int id);
 // Types `text` into an edit or into the edit field of a drop-down combo box
-// as keystrokes: the control takes the focus, its whole text is selected and
+// or of an extended combo box as keystrokes: the control takes the focus, its whole text is selected and
 // every character arrives as WM_CHAR (an empty text as one Backspace). So the
 // control itself keeps to its limit, refuses what an ES_NUMBER edit refuses
 // and sends what each keystroke gives: EN_UPDATE and EN_CHANGE, in a combo

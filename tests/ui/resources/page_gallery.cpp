@@ -85,7 +85,10 @@ int main(int argc, char** argv) {
   DestroyWindow(sheet);
 
   // ---- the modal dialogs, each shown alone (modeless here, so nothing waits).
-  const int modal_dialogs[] = {IDD_ADVANCED_PAPER, IDD_CUSTOM_SIZE};
+  const int modal_dialogs[] = {IDD_ADVANCED_PAPER, IDD_CUSTOM_SIZE,
+                               // The Features page's dialogs.
+                               IDD_GRAPHICS_OPTIONS, IDD_POSTSCRIPT_OPTIONS, IDD_DOCUMENT_OPTIONS,
+                               IDD_DOCUMENT_PROFILES};
   for (int id : modal_dialogs) {
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), nullptr, PlainPageProc, 0);
     if (!dialog) {

@@ -220,6 +220,79 @@ TEST(ColorDialogTemplates, CreatoIsTheDefaultButtonOfTheProfileDialog) {
 }
 // ---------------------------------------------------------------- end of colour dialogs
 
+// ---------------------------------------------------------------- Features page dialogs
+bool IsFeaturesDialog(int id) { return id == 205 || id == 207 || id == 210 || id == 215; }
+
+TEST(FeaturesDialogTemplates, NumberedControlsStandInTheOrderOfTheirExpectations) {
+  TemplateHost host;
+  for (const ExpectedPage& page : ExpectedPages()) {
+    if (!IsFeaturesDialog(page.dialogId)) continue;
+    SCOPED_TRACE(page.dialogId);
+    HWND dialog = host.Create(page.dialogId);
+    ASSERT_NE(dialog, nullptr);
+    std::vector<int> order;
+    for (HWND child : ChildControls(dialog)) {
+      if (ControlIdOf(child) != -1) order.push_back(ControlIdOf(child));
+    }
+    std::vector<int> expected;
+    for (const ExpectedControl& control : page.controls) expected.push_back(control.id);
+    EXPECT_EQ(order, expected);
+  }
+}
+
+TEST(FeaturesDialogTemplates, OkIsTheDefaultButtonAndStartsTheButtonsGroup) {
+  TemplateHost host;
+  for (int id : {205, 207, 210, 215}) {
+    SCOPED_TRACE(id);
+    HWND dialog = host.Create(id);
+    ASSERT_NE(dialog, nullptr);
+    const LONG ok = GetWindowLongA(GetDlgItem(dialog, IDOK), GWL_STYLE);
+    EXPECT_EQ(ok & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    EXPECT_TRUE(ok & WS_GROUP);
+  }
+}
+
+TEST(FeaturesDialogTemplates, RotationAndCollationAreOneRadioGroupEach) {
+  TemplateHost host;
+  const struct {
+    int dialog;
+    std::vector<int> radios;
+  } groups[] = {{210, {1084, 1085, 1086, 1087}}, {207, {1150, 1151}}};
+  for (const auto& group : groups) {
+    HWND dialog = host.Create(group.dialog);
+    ASSERT_NE(dialog, nullptr);
+    for (size_t i = 0; i < group.radios.size(); ++i) {
+      const LONG style = GetWindowLongA(GetDlgItem(dialog, group.radios[i]), GWL_STYLE);
+      EXPECT_EQ((style & WS_GROUP) != 0, i == 0) << group.radios[i];
+    }
+    HWND after = GetWindow(GetDlgItem(dialog, group.radios.back()), GW_HWNDNEXT);
+    ASSERT_NE(after, nullptr);
+    EXPECT_TRUE(GetWindowLongA(after, GWL_STYLE) & WS_GROUP) << "after " << group.radios.back();
+  }
+}
+
+TEST(FeaturesDialogTemplates, TheCopiesSpinSetsItsEditAndKeysMoveIt) {
+  TemplateHost host;
+  HWND dialog = host.Create(207);
+  ASSERT_NE(dialog, nullptr);
+  const LONG style = GetWindowLongA(GetDlgItem(dialog, 1153), GWL_STYLE);
+  const LONG wanted = UDS_SETBUDDYINT | UDS_AUTOBUDDY | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
+  EXPECT_EQ(style & wanted, wanted);
+  EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(GetDlgItem(dialog, 1153), UDM_GETBUDDY, 0, 0)),
+            GetDlgItem(dialog, 1152));
+}
+
+TEST(FeaturesDialogTemplates, TheirLabelsAreNoMessageBoxText) {
+  // A DIALOG template would number the labels 65535, the number by which
+  // the harness and driver_sim tell a message box's text.
+  TemplateHost host;
+  for (int id : {205, 207, 210, 215}) {
+    HWND dialog = host.Create(id);
+    ASSERT_NE(dialog, nullptr);
+    for (HWND child : ChildControls(dialog)) EXPECT_NE(GetDlgCtrlID(child), 0xFFFF) << id;
+  }
+}
+// ---------------------------------------------------------------- end of Features page dialogs
 
 // ---------------------------------------------------------------- the Paper page's dialogs
 TEST(PaperDialogTemplates, HaveOkAsDefaultContextHelpAndTheirWholeCaption) {

@@ -107,6 +107,19 @@ TEST(StringTable, HoldsTheColourDialogsTextsExactly) {
 }
 // ---------------------------------------------------------------- end of colour dialogs
 
+// ---------------------------------------------------------------- Features page and its dialogs
+TEST(StringTable, HoldsTheFeaturesDialogsTextsExactly) {
+  const std::map<int, const char*> texts = {
+      {IDS_HEADER_PATH_TOO_LONG, "Il percorso del file di intestazione supera i 63 caratteri."},
+      {IDS_HEADER_FILE_FILTER, "(*.eps)|*.eps|(*.ps)|*.ps|(*.eps;*.ps)|*.eps;*.ps|(*.*)|*.*||"},
+  };
+  for (const auto& [id, text] : texts) {
+    EXPECT_EQ(Utf8(LoadTextW(id)), text) << "string " << id;
+    EXPECT_TRUE(id >= 3256 && id <= 3319) << "string " << id << " is outside the Features range";
+  }
+}
+// ---------------------------------------------------------------- end of Features page and its dialogs
+
 TEST(StringTable, AnsiTextsAreWindows1252) {
   // The program reads its texts with the A functions: on a Western system
   // the accented letters must come out as single Windows-1252 bytes.
