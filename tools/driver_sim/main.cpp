@@ -31,6 +31,9 @@ namespace {
 constexpr const char* kService = kDdeServiceName;
 constexpr const char* kFormat = kDdeFormatName;
 constexpr DWORD kAckTimeoutMs = 5000;
+// psui answers the advise as soon as its start-up wait runs; on a loaded
+// machine a just-started program may take seconds to get there.
+constexpr DWORD kAdviseTimeoutMs = 15000;
 
 enum ExitCode { kExitSettings = 0, kExitOther = 1, kExitCancel = 2, kExitScriptFailed = 3 };
 
@@ -175,7 +178,7 @@ int Run(const DriverSimOptions& options) {
   std::printf("connected on topic %s\n", options.topic.c_str());
 
   if (!options.noAnswer) {
-    bool advised = client.StartAdvise(options.item.c_str(), format, kAckTimeoutMs);
+    bool advised = client.StartAdvise(options.item.c_str(), format, kAdviseTimeoutMs);
     std::printf("advise on %s %s\n", options.item.c_str(), advised ? "acknowledged" : "refused");
     if (!advised) return kExitOther;
   }

@@ -159,7 +159,9 @@ TEST_F(WatermarkDialogTest, AStoredWatermarkOpensAsStoredWithAMissingFontReplace
     EXPECT_TRUE(Click(dialog, IDCANCEL));
   });
   EXPECT_EQ(Boxes(), 0u);
-  if (TrueTypeFamiliesOfTheSystem().count("Courier New")) EXPECT_EQ(font, "Courier New");
+  if (TrueTypeFamiliesOfTheSystem().count("Courier New")) {
+    EXPECT_EQ(font, "Courier New");
+  }
 }
 
 // ---------------------------------------------------------------- typing
