@@ -180,7 +180,13 @@ int Run(const DriverSimOptions& options) {
   if (!options.noAnswer) {
     bool advised = client.StartAdvise(options.item.c_str(), format, kAdviseTimeoutMs);
     std::printf("advise on %s %s\n", options.item.c_str(), advised ? "acknowledged" : "refused");
-    if (!advised) return kExitOther;
+    if (!advised) {
+      // Leave no psui behind holding the service name for the next run.
+      client.Disconnect();
+      if (psui && !psui->WaitForEnd(15000)) std::printf("psui did not end\n");
+      report_psui_end();
+      return kExitOther;
+    }
   }
   if (options.noPoke) {
     client.Disconnect();
