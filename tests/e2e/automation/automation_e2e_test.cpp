@@ -13,62 +13,21 @@
 #include "exchange/settings_block.h"
 #include "platform/registry.h"
 #include "pages/watermark_settings.h"
-#include "tests/support/child_process.h"
-#include "tests/support/test_files.h"
-#include "tools/common/json_value.h"
-#include "tools/settings_tool/record_json.h"
+#include "tests/e2e/automation/script_run.h"
 
 namespace psui {
 namespace {
 
-using test::ChildProcess;
-using test::ProgramBeside;
-using test::UniqueFileName;
+using test::ScriptRun;
+using test::WindowsPath;
 
-std::string WindowsPath(std::string path) {
-  for (char& c : path) c = c == '/' ? '\\' : c;
-  return "Z:" + path;
-}
-
-struct ScriptRun {
-  DWORD exitCode = 999;
-  std::string output;
-  SettingsBlock sent;
-  std::vector<uint8_t> answer;
-
-  bool Printed(const std::string& text) const { return output.find(text) != std::string::npos; }
-  // The record fields the answer changed, as settings_tool diff names them
-  // ("name: old -> new"); empty when the answer holds no record.
-  std::vector<std::string> Changes() const {
-    uint32_t window = 0;
-    SettingsBlock answered;
-    if (!ReadRecordFrame(answer.data(), answer.size(), &window, &answered)) return {"(no record)"};
-    return DiffRecords(reinterpret_cast<const uint8_t*>(&sent), reinterpret_cast<const uint8_t*>(&answered));
-  }
-};
-
-// Runs `scriptPath` against psui started on the sample PPD with `record`;
-// the printer answers from `agent` (an snmpd of the test fixture).
-ScriptRun RunScriptOn(const SettingsBlock& record, const std::string& scriptPath, const char* agent) {
-  CreateDirectoryA("C:\\psui-e2e", nullptr);
-  CopyFileA(WindowsPath(std::string(PSUI_SOURCE_DIR) + "/samples/psui-color.ppd").c_str(),
-            "C:\\psui-e2e\\PSUICLR.ppd", FALSE);
-  std::string record_file = UniqueFileName("record", ".bin");
-  std::string answer_file = UniqueFileName("answer", ".bin");
-  test::WriteFileBytes(record_file, &record, sizeof record);
-  std::string args = "--record " + record_file + " --answer " + answer_file + " --launch " +
-                     ProgramBeside("psui.exe") + " --printer-port IP_AUTOMATION --printer-address " + agent +
-                     " --script " + WindowsPath(scriptPath);
-  ScriptRun run;
-  run.sent = record;
-  ChildProcess driver;
-  EXPECT_TRUE(driver.Start(ProgramBeside("driver_sim.exe"), args, UniqueFileName("sim", ".log")));
-  EXPECT_TRUE(driver.Wait(120000, &run.exitCode)) << "driver_sim did not end";
-  run.output = driver.Output();
-  run.answer = test::ReadFileVector(answer_file);
-  DeleteFileA(record_file.c_str());
-  DeleteFileA(answer_file.c_str());
-  return run;
+// Runs the script at `windowsScriptPath` against psui started on the sample
+// PPD with `record`; the printer answers from `agent` (an snmpd of the test
+// fixture).
+ScriptRun RunScriptOn(const SettingsBlock& record, const std::string& windowsScriptPath, const char* agent) {
+  test::PlaceSamplePpd();
+  return test::RunDriverScript(record, windowsScriptPath,
+                               std::string("--printer-port IP_AUTOMATION --printer-address ") + agent);
 }
 
 ScriptRun RunScript(const char* script, bool deviceMode,
@@ -86,7 +45,7 @@ ScriptRun RunScript(const char* script, bool deviceMode,
   ChooseNoWatermark(record);
   ResetWatermarkDefaults(record, kWatermarkModeNone);
   SetFieldText(record.watermarkText, "Nessuno");
-  return RunScriptOn(record, std::string(PSUI_SCRIPT_DIR) + "/" + script, "127.0.0.40");
+  return RunScriptOn(record, WindowsPath(std::string(PSUI_SCRIPT_DIR) + "/" + script), "127.0.0.40");
 }
 
 const std::vector<uint8_t> kCancelFrame = {8, 0, 0, 0, 2, 0, 0, 0};
@@ -122,7 +81,7 @@ TEST(Automation, DocumentModeHasSixPagesAndOkAnswersWithTheRecord) {
                                        "pagesPerSheet: 0 -> 1", "paperSize: 0 -> 257", "inputSlot: 0 -> 257",
                                        "mediaType: 0 -> 246",   "colorPreset: 0 -> 1"};
   expected.insert(expected.end(), kStartUpChanges.begin() + 1, kStartUpChanges.end());
-  EXPECT_EQ(run.Changes(), expected) << run.output;
+  EXPECT_EQ(run.changed, expected) << run.output;
 }
 
 TEST(Automation, TheVerbsWorkOnThePagesControls) {
@@ -134,7 +93,7 @@ TEST(Automation, TheVerbsWorkOnThePagesControls) {
   std::vector<std::string> expected = kStartUpChanges;
   auto host = std::find(expected.begin(), expected.end(), "printerAddress: \"\" -> \"127.0.0.40\"");
   expected.insert(host, {"hostUtf8: \"\" -> \"Server\"", "host: \"\" -> \"Server\""});
-  EXPECT_EQ(run.Changes(), expected) << run.output;
+  EXPECT_EQ(run.changed, expected) << run.output;
 }
 
 TEST(Automation, LeaveKeptFailsWhenTheFocusMovesOn) {
@@ -179,13 +138,8 @@ constexpr char kNoDiskAgent[] = "127.0.0.41";  // snmpd "nodisk": no duplexer, n
 class PaperScripts : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string json_text;
-    ASSERT_TRUE(test::ReadFileBytes(std::string(PSUI_SOURCE_DIR) + "/samples/settings.json", &json_text));
-    JsonValue json;
     std::string error;
-    ASSERT_TRUE(ParseJson(json_text, &json, &error)) << error;
-    uint8_t zero[kSettingsBlockSize] = {};
-    ASSERT_TRUE(JsonToRecord(json, zero, reinterpret_cast<uint8_t*>(&sent_), &error)) << error;
+    ASSERT_TRUE(test::RecordFromSample("settings.json", &sent_, &error)) << error;
     // The scripts read "CustomSizes" under the sample's own printer name.
     printer_ = std::string(FieldText(sent_.printerName));
     SetFieldText(sent_.driverFileName, "C:\\psui-e2e\\PSUICLR.DRV");
@@ -194,7 +148,6 @@ class PaperScripts : public ::testing::Test {
   }
   void TearDown() override { DeleteCustomSizes(); }
 
-  static std::string Sample(const char* script) { return std::string(PSUI_SOURCE_DIR) + "/samples/" + script; }
   // Runs a script; true when it passed and psui answered with a record.
   bool Run(const std::string& scriptPath, const char* agent) {
     run_ = RunScriptOn(sent_, scriptPath, agent);
@@ -231,7 +184,7 @@ class PaperScripts : public ::testing::Test {
 };
 
 TEST_F(PaperScripts, TheCascadeTheDuplexConstraintAndTheCustomSize) {
-  ASSERT_TRUE(Run(Sample("paper.script"), kFullAgent)) << run_.output;
+  ASSERT_TRUE(Run(test::SamplePath("paper.script"), kFullAgent)) << run_.output;
   EXPECT_EQ(answered_.paperSize, 257);
   EXPECT_EQ(answered_.inputSlot, 271);
   EXPECT_EQ(answered_.mediaType, 254);
@@ -244,7 +197,7 @@ TEST_F(PaperScripts, TheCascadeTheDuplexConstraintAndTheCustomSize) {
 }
 
 TEST_F(PaperScripts, BookletThenSimplexThenTheShortEdge) {
-  ASSERT_TRUE(Run(Sample("layout.script"), kFullAgent)) << run_.output;
+  ASSERT_TRUE(Run(test::SamplePath("layout.script"), kFullAgent)) << run_.output;
   EXPECT_EQ(answered_.orientation, 2);
   EXPECT_EQ(answered_.duplex, 3);
   EXPECT_EQ(answered_.pagesPerSheet, 4);
@@ -253,7 +206,7 @@ TEST_F(PaperScripts, BookletThenSimplexThenTheShortEdge) {
 }
 
 TEST_F(PaperScripts, BothDialogsWithEveryBoxAndCancel) {
-  ASSERT_TRUE(Run(Sample("paper-dialogs.script"), kFullAgent)) << run_.output;
+  ASSERT_TRUE(Run(test::SamplePath("paper-dialogs.script"), kFullAgent)) << run_.output;
   EXPECT_EQ(answered_.bannerPage, 1);
   EXPECT_EQ(answered_.bannerPageSource, 271);
   EXPECT_EQ(answered_.trailerPage, 0);

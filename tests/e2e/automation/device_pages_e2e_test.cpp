@@ -11,37 +11,26 @@
 #include <string>
 #include <vector>
 
-#include "exchange/frames.h"
 #include "exchange/settings_block.h"
 #include "platform/registry.h"
 #include "tests/e2e/automation/browser_recorder.h"
-#include "tests/support/child_process.h"
+#include "tests/e2e/automation/script_run.h"
 #include "tests/support/registry_value_guard.h"
-#include "tests/support/test_files.h"
 
 namespace psui {
 namespace {
 
 using platform::RegistryRoot;
-using test::ChildProcess;
-using test::ProgramBeside;
-using test::UniqueFileName;
 
-constexpr char kFolder[] = "C:\\psui-e2e";
 constexpr char kLevelsAgent[] = "127.0.0.110";    // snmpd "levels"
 constexpr char kSilentPrinter[] = "127.0.0.111";  // nobody listening
 
-std::string WindowsPath(std::string path) {
-  for (char& c : path) c = c == '/' ? '\\' : c;
-  return "Z:" + path;
-}
-
 class DevicePagesScript : public ::testing::Test {
  protected:
+  using Run = test::ScriptRun;  // hides testing::Test::Run
+
   DevicePagesScript() {
-    CreateDirectoryA(kFolder, nullptr);
-    CopyFileA(WindowsPath(std::string(PSUI_SOURCE_DIR) + "/samples/psui-color.ppd").c_str(),
-              "C:\\psui-e2e\\PSUICLR.ppd", FALSE);
+    test::PlaceSamplePpd();
     std::memset(&record_, 0, sizeof record_);
     record_.deviceMode = 1;
     // The Layout page (the sheet's first) stores these when it finds 0.
@@ -52,40 +41,11 @@ class DevicePagesScript : public ::testing::Test {
     user_.WriteString("Giuseppe Verdi");
   }
 
-  struct Run {
-    DWORD exitCode = 999;
-    std::string output;
-    std::vector<uint8_t> answer;
-    std::vector<std::string> changed;  // settings_tool diff of record and answer (OK frames)
-  };
-
   // Runs samples/NAME with the printer behind `port` at `address` (none: the
   // port names no address).
   Run RunScript(const char* name, const std::string& port, const std::string& address) {
-    std::string record_file = UniqueFileName("device-record", ".bin");
-    std::string answer_file = UniqueFileName("device-answer", ".bin");
-    test::WriteFileBytes(record_file, &record_, sizeof record_);
-    std::string args = "--record " + record_file + " --answer " + answer_file + " --launch " +
-                       ProgramBeside("psui.exe") + " --printer-port " + port +
-                       (address.empty() ? "" : " --printer-address " + address) + " --script " +
-                       WindowsPath(std::string(PSUI_SOURCE_DIR) + "/samples/" + name);
-    Run run;
-    ChildProcess driver;
-    EXPECT_TRUE(driver.Start(ProgramBeside("driver_sim.exe"), args, UniqueFileName("device-sim", ".log")));
-    EXPECT_TRUE(driver.Wait(180000, &run.exitCode)) << "driver_sim did not end";
-    run.output = driver.Output();
-    run.answer = test::ReadFileVector(answer_file);
-    if (run.answer.size() == kStartFrameSize) {
-      ChildProcess diff;
-      DWORD diff_code = 999;
-      EXPECT_TRUE(diff.Start(ProgramBeside("settings_tool.exe"), "diff " + record_file + " " + answer_file,
-                             UniqueFileName("device-diff", ".log")));
-      EXPECT_TRUE(diff.Wait(30000, &diff_code));
-      run.changed = test::TextLines(diff.Output());
-    }
-    DeleteFileA(record_file.c_str());
-    DeleteFileA(answer_file.c_str());
-    return run;
+    return test::RunDriverScript(record_, test::SamplePath(name),
+                                 "--printer-port " + port + (address.empty() ? "" : " --printer-address " + address));
   }
 
   SettingsBlock record_;

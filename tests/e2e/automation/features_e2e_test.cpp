@@ -10,11 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "exchange/frames.h"
 #include "exchange/settings_block.h"
 #include "platform/registry.h"
 #include "tests/e2e/automation/browser_recorder.h"
-#include "tests/support/child_process.h"
+#include "tests/e2e/automation/script_run.h"
 #include "tests/support/test_files.h"
 
 namespace psui {
@@ -22,16 +21,8 @@ namespace {
 
 using platform::RegistryKey;
 using platform::RegistryRoot;
-using test::ChildProcess;
-using test::ProgramBeside;
-using test::UniqueFileName;
 
 constexpr char kFolder[] = "C:\\psui-e2e";
-
-std::string WindowsPath(std::string path) {
-  for (char& c : path) c = c == '/' ? '\\' : c;
-  return "Z:" + path;
-}
 
 // Deletes a key with everything under it.
 void DeleteTree(const std::string& path) {
@@ -47,10 +38,10 @@ void DeleteTree(const std::string& path) {
 
 class FeaturesScript : public ::testing::Test {
  protected:
+  using Run = test::ScriptRun;  // hides testing::Test::Run
+
   FeaturesScript() {
-    CreateDirectoryA(kFolder, nullptr);
-    CopyFileA(WindowsPath(std::string(PSUI_SOURCE_DIR) + "/samples/psui-color.ppd").c_str(),
-              "C:\\psui-e2e\\PSUICLR.ppd", FALSE);
+    test::PlaceSamplePpd();
     // What the driver holds for a colour printer with a hard disk, in
     // document mode; no community, so the printer is not asked.
     std::memset(&record_, 0, sizeof record_);
@@ -92,38 +83,7 @@ class FeaturesScript : public ::testing::Test {
   static std::string Name() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
   std::string PrinterKey() const { return platform::PrinterKeyPath(FieldText(record_.printerName)); }
 
-  struct Run {
-    DWORD exitCode = 999;
-    std::string output;
-    std::vector<uint8_t> answer;
-    std::vector<std::string> changed;  // settings_tool diff of record and answer (OK frames)
-  };
-
-  Run RunScript(const char* name) {
-    std::string record_file = UniqueFileName("features-record", ".bin");
-    std::string answer_file = UniqueFileName("features-answer", ".bin");
-    test::WriteFileBytes(record_file, &record_, sizeof record_);
-    std::string args = "--record " + record_file + " --answer " + answer_file + " --launch " +
-                       ProgramBeside("psui.exe") + " --script " +
-                       WindowsPath(std::string(PSUI_SOURCE_DIR) + "/samples/" + name);
-    Run run;
-    ChildProcess driver;
-    EXPECT_TRUE(driver.Start(ProgramBeside("driver_sim.exe"), args, UniqueFileName("features-sim", ".log")));
-    EXPECT_TRUE(driver.Wait(180000, &run.exitCode)) << "driver_sim did not end";
-    run.output = driver.Output();
-    run.answer = test::ReadFileVector(answer_file);
-    if (run.answer.size() == kStartFrameSize) {
-      ChildProcess diff;
-      DWORD diff_code = 999;
-      EXPECT_TRUE(diff.Start(ProgramBeside("settings_tool.exe"), "diff " + record_file + " " + answer_file,
-                             UniqueFileName("features-diff", ".log")));
-      EXPECT_TRUE(diff.Wait(30000, &diff_code));
-      run.changed = test::TextLines(diff.Output());
-    }
-    DeleteFileA(record_file.c_str());
-    DeleteFileA(answer_file.c_str());
-    return run;
-  }
+  Run RunScript(const char* name) { return test::RunDriverScript(record_, test::SamplePath(name)); }
 
   SettingsBlock record_;
 };

@@ -12,32 +12,24 @@
 #include <string>
 #include <vector>
 
-#include "exchange/frames.h"
 #include "exchange/settings_block.h"
+#include "tests/e2e/automation/script_run.h"
 #include "tests/support/child_process.h"
 #include "tests/support/test_files.h"
-#include "tools/common/json_value.h"
-#include "tools/settings_tool/record_json.h"
 
 namespace psui {
 namespace {
 
 using namespace std::string_literals;
 using test::ChildProcess;
-using test::ProgramBeside;
 using test::UniqueFileName;
+using test::WindowsPath;
 using Lines = std::vector<std::string>;
 
 constexpr char kPrinters[] = "HKLM\\System\\CurrentControlSet\\Control\\Print\\Printers\\";
 constexpr char kFullAgent[] = "127.0.0.40";    // snmpd "full"
 constexpr char kNoDiskAgent[] = "127.0.0.41";  // snmpd "nodisk"
 
-std::string WindowsPath(std::string path) {
-  for (char& c : path) c = c == '/' ? '\\' : c;
-  return "Z:" + path;
-}
-
-std::string Sample(const std::string& name) { return WindowsPath(std::string(PSUI_SOURCE_DIR) + "/samples/" + name); }
 
 // Paths of the system's own regedit and reg.
 std::string WindowsProgram(const char* name) {
@@ -88,16 +80,9 @@ int16_t Int16(const std::vector<uint8_t>& bytes, size_t offset) {
 
 class SampleScripts : public ::testing::Test {
  protected:
-  struct Run {
-    DWORD exitCode = 999;
-    std::string output;
-    Lines changed;  // the fields the answer changed, as settings_tool diff names them
-  };
+  using Run = test::ScriptRun;  // hides testing::Test::Run
 
-  SampleScripts() {
-    CreateDirectoryA("C:\\psui-e2e", nullptr);
-    CopyFileA(Sample("psui-color.ppd").c_str(), "C:\\psui-e2e\\PSUICLR.ppd", FALSE);
-  }
+  SampleScripts() { test::PlaceSamplePpd(); }
   ~SampleScripts() override {
     if (!printer_.empty()) DeletePrinter();
   }
@@ -105,56 +90,27 @@ class SampleScripts : public ::testing::Test {
   // The record of samples/NAME.json over an empty one; its printer's key is
   // deleted now and after the test, then seeded from samples/NAME.reg.
   void Prepare(const std::string& name) {
-    std::string json_text;
-    ASSERT_TRUE(test::ReadFileBytes(std::string(PSUI_SOURCE_DIR) + "/samples/" + name + ".json", &json_text));
-    JsonValue json;
     std::string error;
-    ASSERT_TRUE(ParseJson(json_text, &json, &error)) << error;
-    SettingsBlock zero;
-    std::memset(&zero, 0, sizeof zero);
-    ASSERT_TRUE(JsonToRecord(json, reinterpret_cast<const uint8_t*>(&zero), reinterpret_cast<uint8_t*>(&record_),
-                             &error))
-        << error;
+    ASSERT_TRUE(test::RecordFromSample(name + ".json", &record_, &error)) << error;
     printer_ = std::string(FieldText(record_.printerName));
     DeletePrinter();
     DWORD code = 999;
-    RunTool(WindowsProgram("regedit.exe"), "/S " + Sample(name + ".reg"), &code);
+    RunTool(WindowsProgram("regedit.exe"), "/S " + test::SamplePath(name + ".reg"), &code);
     ASSERT_EQ(code, 0u) << "regedit did not import " << name << ".reg";
   }
 
   // Runs a script against psui with the prepared record; with an address,
   // in device mode with the printer there.
   Run RunScript(const std::string& script, const std::string& address = "") {
-    std::string record_file = UniqueFileName("sample-record", ".bin");
-    std::string answer_file = UniqueFileName("sample-answer", ".bin");
     SettingsBlock sent = record_;
     if (!address.empty()) {
       sent.deviceMode = 1;
       SetFieldText(sent.snmpCommunity, "public");
     }
-    test::WriteFileBytes(record_file, &sent, sizeof sent);
-    std::string args = "--record " + record_file + " --answer " + answer_file + " --launch " +
-                       ProgramBeside("psui.exe") +
-                       (address.empty() ? "" : " --printer-port IP_SAMPLES --printer-address " + address) +
-                       " --script " + script;
-    Run run;
-    ChildProcess driver;
-    EXPECT_TRUE(driver.Start(ProgramBeside("driver_sim.exe"), args, UniqueFileName("sample-sim", ".log")));
-    EXPECT_TRUE(driver.Wait(180000, &run.exitCode)) << "driver_sim did not end";
-    run.output = driver.Output();
-    std::vector<uint8_t> answer = test::ReadFileVector(answer_file);
-    uint32_t window = 0;
-    SettingsBlock answered;
-    if (ReadRecordFrame(answer.data(), answer.size(), &window, &answered)) {
-      run.changed = DiffRecords(reinterpret_cast<const uint8_t*>(&sent), reinterpret_cast<const uint8_t*>(&answered));
-    } else {
-      run.changed = {"(no record)"};
-    }
-    DeleteFileA(record_file.c_str());
-    DeleteFileA(answer_file.c_str());
-    return run;
+    return test::RunDriverScript(sent, script,
+                                 address.empty() ? "" : "--printer-port IP_SAMPLES --printer-address " + address);
   }
-  Run RunSample(const std::string& name) { return RunScript(Sample(name + ".script")); }
+  Run RunSample(const std::string& name) { return RunScript(test::SamplePath(name + ".script")); }
 
   std::string Key(const std::string& subKey) const { return kPrinters + printer_ + "\\" + subKey; }
   void DeletePrinter() {
