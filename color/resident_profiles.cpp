@@ -6,6 +6,7 @@
 #include "color/color_settings.h"
 #include "color/stored_values.h"
 #include "platform/registry.h"
+#include "platform/text_compare.h"
 
 namespace psui {
 
@@ -29,17 +30,6 @@ const char* KindFolder(int kind) {
     case kDestinationProfileKind: return "Destination Profiles";
     default: return nullptr;
   }
-}
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
-    if (lower(static_cast<unsigned char>(a[i])) != lower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
 }
 
 // Calls visit(valueName, registration) for each well-formed registration of
@@ -113,7 +103,10 @@ bool DeleteResidentProfileNamed(const SettingsBlock& record, std::string_view de
   std::string valueName;
   bool matched = false;
   VisitRegistrations(record, kind, [&](const std::string& name, const ResidentProfile& profile) {
-    if (!SameIgnoringCase(profile.description, description)) return false;
+    // The registry's own comparison of value names, accented letters included.
+    if (platform::CompareTextIgnoringCaseA(profile.description.c_str(), std::string(description).c_str()) != 0) {
+      return false;
+    }
     valueName = name;
     matched = true;
     return true;
