@@ -1,5 +1,7 @@
 #include "tests/support/registry_value_guard.h"
 
+#include <vector>
+
 #include <cctype>
 #include <utility>
 
@@ -67,6 +69,21 @@ uint32_t RegistryValueGuard::Delete() {
   uint32_t rc = RegistryKey::OpenOrCreate(root_, path_, key);
   if (rc == platform::kRegOk) rc = key.DeleteValue(name_);
   return rc == platform::kRegNotFound ? platform::kRegOk : rc;
+}
+
+bool DeleteRegistryTree(platform::RegistryRoot root, const std::string& path) {
+  platform::RegistryKey key;
+  uint32_t opened = platform::RegistryKey::OpenForReading(root, path, key);
+  if (opened == platform::kRegNotFound) return true;
+  if (opened != platform::kRegOk) return false;
+  std::vector<std::string> children;
+  std::string name;
+  for (uint32_t i = 0; key.EnumSubKey(i, name) == platform::kRegOk; ++i) children.push_back(name);
+  key.Close();
+  for (const std::string& child : children) {
+    if (!DeleteRegistryTree(root, path + "\\" + child)) return false;
+  }
+  return platform::RegistryKey::DeleteKey(root, path) == platform::kRegOk;
 }
 
 }  // namespace psui::test

@@ -34,4 +34,7 @@ class RegistryValueGuard {
   platform::RegistryValue saved_;
 };
 
+// Deletes a key and everything under it; true when it is gone.
+bool DeleteRegistryTree(platform::RegistryRoot root, const std::string& path);
+
 }  // namespace psui::test

@@ -14,6 +14,7 @@
 #include "platform/registry.h"
 #include "tests/e2e/automation/browser_recorder.h"
 #include "tests/e2e/automation/script_run.h"
+#include "tests/support/registry_value_guard.h"
 #include "tests/support/test_files.h"
 
 namespace psui {
@@ -23,18 +24,6 @@ using platform::RegistryKey;
 using platform::RegistryRoot;
 
 constexpr char kFolder[] = "C:\\psui-e2e";
-
-// Deletes a key with everything under it.
-void DeleteTree(const std::string& path) {
-  RegistryKey key;
-  if (RegistryKey::OpenForReading(RegistryRoot::kLocalMachine, path, key) != platform::kRegOk) return;
-  std::vector<std::string> children;
-  std::string name;
-  for (uint32_t i = 0; key.EnumSubKey(i, name) == platform::kRegOk; ++i) children.push_back(name);
-  key.Close();
-  for (const std::string& child : children) DeleteTree(path + "\\" + child);
-  RegistryKey::DeleteKey(RegistryRoot::kLocalMachine, path);
-}
 
 class FeaturesScript : public ::testing::Test {
  protected:
@@ -76,9 +65,9 @@ class FeaturesScript : public ::testing::Test {
     SetFieldText(record_.watermarkName, "Nessuno");
     record_.fontSubstitution = 1;
     SetFieldText(record_.documentProfileName, "Nessuno");
-    DeleteTree(PrinterKey());
+    test::DeleteRegistryTree(RegistryRoot::kLocalMachine, PrinterKey());
   }
-  ~FeaturesScript() override { DeleteTree(PrinterKey()); }
+  ~FeaturesScript() override { test::DeleteRegistryTree(RegistryRoot::kLocalMachine, PrinterKey()); }
 
   static std::string Name() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
   std::string PrinterKey() const { return platform::PrinterKeyPath(FieldText(record_.printerName)); }

@@ -99,21 +99,6 @@ std::string PageFixture::PrinterKey() const {
   return platform::PrinterKeyPath(FieldText(app.settings.printerName));
 }
 
-bool DeleteRegistryTree(RegistryRoot root, const std::string& path) {
-  RegistryKey key;
-  uint32_t opened = RegistryKey::OpenForReading(root, path, key);
-  if (opened == platform::kRegNotFound) return true;
-  if (opened != platform::kRegOk) return false;
-  std::vector<std::string> children;
-  std::string name;
-  for (uint32_t i = 0; key.EnumSubKey(i, name) == platform::kRegOk; ++i) children.push_back(name);
-  key.Close();
-  for (const std::string& child : children) {
-    if (!DeleteRegistryTree(root, path + "\\" + child)) return false;
-  }
-  return RegistryKey::DeleteKey(root, path) == platform::kRegOk;
-}
-
 std::string HexBytes(const std::vector<uint8_t>& bytes) { return HexPairs(bytes); }
 
 namespace {

@@ -18,6 +18,7 @@
 
 #include "app/application.h"
 #include "platform/registry.h"
+#include "tests/support/registry_value_guard.h"
 #include "tests/ui/harness/external_recorder.h"
 #include "tests/ui/harness/modal_responder.h"
 #include "tests/ui/harness/test_sheet.h"
@@ -80,8 +81,6 @@ class PageFixture {
 // `class SomePageTest : public PageTest {}`.
 class PageTest : public ::testing::Test, public PageFixture {};
 
-// Deletes a key and everything under it; true when it is gone.
-bool DeleteRegistryTree(platform::RegistryRoot root, const std::string& path);
 // An HKLM value holds exactly these bytes (whatever its type), or these
 // bytes with this type.
 ::testing::AssertionResult RegistryBytesAre(const std::string& key, const std::string& name,
